@@ -1,0 +1,11 @@
+// Korvane 6: creating the main window is what starts the program.
+#include "app/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    MainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,57 @@
+// Number words shared by every tab: which texts count as numbers, what they are
+// worth, and the three ways the program writes a number back as text.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// The parts of a number text as typed, before any rounding: sign, the digits
+// before and after the point (either may be empty, not both) and the exponent.
+struct DecimalText {
+    bool negative = false;
+    std::string_view intDigits;
+    std::string_view fracDigits;
+    std::int64_t exponent = 0; // saturates far beyond any useful range
+};
+
+// Splits a text that follows the number rule: blanks around it, an optional
+// sign, digits with at most one point (at least one digit), an optional
+// exponent ("E" or "e", optional sign, digits). No locale forms. The views point
+// into `text`. Says nothing about range; see parseNumber.
+std::optional<DecimalText> splitDecimal(std::string_view text);
+
+// The 64-bit value of a number text, or nothing when the text does not follow
+// the rule or its value lies beyond the double range ("1e400"). Values too small
+// for a double read as zero.
+std::optional<double> parseNumber(std::string_view text);
+
+inline bool isValidNumber(std::string_view text) { return parseNumber(text).has_value(); }
+
+// Int(x): the largest whole number not above x.
+double intPart(double x);
+
+// The whole number nearest to x, halves going to the even neighbour.
+double nearestEven(double x);
+
+// Up to 15 significant digits, no trailing zeros, fixed notation for decimal
+// exponents -4 <= e <= 14, otherwise "1.5E+15" / "1E-05"; "-0" is written "0".
+std::string generalForm(double x);
+
+// The general form with one leading blank for numbers that are not negative.
+std::string leadingBlankForm(double x);
+
+// Exact whole numbers in the leading-blank form (" 50847534").
+std::string leadingBlankForm(std::uint64_t n);
+
+// Format "#": rounded to a whole number (halves to even), plain digits, and the
+// empty text when that is 0.
+std::string hashFormat(double x);
+
+// Plain decimal digits of a whole number.
+std::string decimalDigits(std::uint64_t n);
+
+} // namespace korvane
