@@ -38,5 +38,6 @@ MainWindow::MainWindow() {
     BigFrame_3->hide();
     setCentralWidget(central);
 
-    export_ = new ExportCommands(this, *BigFrame_1);
+    export_ = new ExportCommands(this, BigFrame_1->pages(), BigFrame_1->lblPageTotal,
+                                 BigFrame_1->lblSearch);
 }

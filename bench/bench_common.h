@@ -1,9 +1,10 @@
 // Shared bits of the benchmark program.
 #pragma once
 
-#include <string>
-
 // Peak resident memory of this process so far, in MiB.
 double peakRssMb();
 
+// Each takes the arguments after its subcommand and returns the exit status.
 int benchSearch(int argc, char** argv);
+int benchFactor(int argc, char** argv);
+int benchExport(int argc, char** argv);

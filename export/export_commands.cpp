@@ -1,9 +1,13 @@
 #include "export/export_commands.h"
 
-#include "search/search_frame.h"
+#include "search/range_search.h"
 
-ExportCommands::ExportCommands(QWidget* frmMain, SearchFrame& search)
-    : QObject(frmMain), frmMain_(frmMain), search_(search) {}
+#include <QWidget>
+
+ExportCommands::ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages,
+                               QLabel* lblPageTotal, QLabel* lblSearch)
+    : QObject(frmMain), frmMain_(frmMain), pages_(pages), lblPageTotal_(lblPageTotal),
+      lblSearch_(lblSearch) {}
 
 void ExportCommands::cmdCopy_Click() {}
 void ExportCommands::cmdSave_Click() {}

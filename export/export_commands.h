@@ -4,18 +4,26 @@
 
 #include <QObject>
 
+class QLabel;
 class QWidget;
-class SearchFrame;
+
+namespace korvane::search {
+class PageStore;
+}
 
 class ExportCommands : public QObject {
 public:
-    // frmMain is disabled while a dialog is open; the pages come from `search`.
-    ExportCommands(QWidget* frmMain, SearchFrame& search);
+    // frmMain is disabled while a dialog is open. The store, the page total
+    // caption and the status line belong to the search tab and outlive this.
+    ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages,
+                   QLabel* lblPageTotal, QLabel* lblSearch);
 
     void cmdCopy_Click();
     void cmdSave_Click();
 
 private:
     QWidget* frmMain_;
-    SearchFrame& search_;
+    const korvane::search::PageStore& pages_;
+    QLabel* lblPageTotal_;
+    QLabel* lblSearch_;
 };

@@ -1,0 +1,1 @@
+#include "calc/calc_engine.h"

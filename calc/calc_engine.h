@@ -1,0 +1,2 @@
+// The calculator's state machine: entry, left-to-right evaluation, failures.
+#pragma once

@@ -1,0 +1,2 @@
+// Joining result pages for the clipboard and writing the results file.
+#pragma once

@@ -1,0 +1,1 @@
+#include "factor/factor_engine.h"

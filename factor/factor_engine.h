@@ -1,0 +1,2 @@
+// Exact primality and divisors of numbers of up to 20 digits.
+#pragma once
