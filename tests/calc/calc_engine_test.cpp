@@ -185,3 +185,10 @@ TEST(CalcEngine, keepsItsStateAsCodesAndTexts) {
     EXPECT_EQ(calc.newFirst(), 0);
     EXPECT_EQ(calc.newSecond(), 0);
 }
+
+// Waits on the number reader accepting the largest value the writer produces;
+// today "1.79769313486232E+308" reads as out of range.
+TEST(CalcEngine, DISABLED_largestValueReadsBack) {
+    run({{"p:1.79769313486232E+308 * 1 =",
+          {"1.79769313486232E+308", "1.79769313486232E+308", "1", "1.79769313486232E+308"}}});
+}
