@@ -1,0 +1,55 @@
+// Random key sequences on the calculator: it never crashes, and the display is
+// always a number, a number being typed, blank, or one of the two failures.
+#include "calc/calc_engine.h"
+#include "common/number_text.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace {
+
+// Entry is not checked while typing: digits and points exactly as keyed.
+bool beingTyped(std::string_view s) {
+    for (char c : s)
+        if (c != '.' && (c < '0' || c > '9'))
+            return false;
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace korvane;
+    CalcEngine calc;
+    calc.resetFlags();
+    calc.clear();
+    for (std::size_t i = 0; i < size; ++i) {
+        const std::uint8_t key = data[i];
+        const int k = key % 22;
+        std::string shown;
+        if (k <= 10) {
+            shown = calc.digit(k);
+        } else if (k <= 14) {
+            shown = calc.chooseOperator(static_cast<Operator>(k - 11));
+        } else if (k <= 18) {
+            shown = calc.special(static_cast<Special>(k - 15));
+        } else if (k == 19) {
+            shown = calc.equals();
+        } else if (k == 20) {
+            shown = calc.clear();
+        } else {
+            // Paste the rest of a short run of bytes as clipboard text.
+            const std::size_t len = std::min<std::size_t>(size - i - 1, key / 22 % 12);
+            shown = calc.paste(std::string_view(reinterpret_cast<const char*>(data + i + 1), len));
+            i += len;
+        }
+        if (shown != calc.display())
+            std::abort();
+        if (!(shown.empty() || shown == failureText || shown == divisionByZeroText ||
+              beingTyped(shown) || isValidNumber(shown)))
+            std::abort();
+    }
+    return 0;
+}
