@@ -5,7 +5,6 @@
 #include "factor/factor_frame.h"
 #include "tests/widget_test_support.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -18,13 +17,11 @@
 
 #include <memory>
 #include <ostream>
+#include <utility>
+#include <vector>
 
-// Readable failure output for captions and lists.
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
-}
-void PrintTo(const QStringList& list, std::ostream* out) {
-    *out << '{' << list.join(QStringLiteral(", ")).toStdString() << '}';
 }
 
 namespace {
@@ -46,18 +43,14 @@ struct Tab {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    void type(const QString& text) {
-        frame->txtNumber->clear();
-        QTest::keyClicks(frame->txtNumber, text);
-    }
-
     // Clicks the round mark: the button may be stretched wider than its caption.
     static void choose(QRadioButton* option) {
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     }
 
     void factor(const QString& text, bool fastest) {
-        type(text);
+        frame->txtNumber->clear();
+        QTest::keyClicks(frame->txtNumber, text);
         choose(fastest ? frame->optFastest : frame->optSlowest);
         QTest::mouseClick(frame->cmdFactor, Qt::LeftButton);
     }
@@ -71,39 +64,40 @@ struct Tab {
     }
 
     QString text(const char* name) const { return child<QLabel>(frame, name)->text(); }
+
+    // Everything a run can change, on one line: list | count | verdict | percent |
+    // pair counter | time | status line and its colour | whether Factor is enabled.
+    QString state() const {
+        const bool working = statusColour(frame->lblProgress) == StatusColour::Working;
+        return QStringList{items().join(','),
+                           text("lblFactors"),
+                           text("lblyesno"),
+                           text("lblPercentage") + text("Label6"),
+                           text("lblFact"),
+                           text("lblSec"),
+                           text("lblProgress") + (working ? " (red)" : " (yellow)"),
+                           frame->cmdFactor->isEnabled() ? "Factor" : "-"}
+            .join(" | ");
+    }
 };
+
+const char* startState = " | 0 | NO | 0% | 0 |  0 sec. | Ready to begin search (yellow) | Factor";
 
 } // namespace
 
 TEST(FactorTab, opensWithItsCaptionsAndOneOptionChosen) {
     Tab tab;
-    const std::pair<const char*, const char*> labels[] = {
-        {"Label4", "Enter a numer: (20 digits max)"},
-        {"Label7", "Prime: Yes/No"},
-        {"lblyesno", "NO"},
-        {"Label14", "Factors Found:"},
-        {"lblFactors", "0"},
-        {"Label16", "Percent Done:"},
-        {"lblPercentage", "0"},
-        {"Label6", "%"},
-        {"lblProgress", "Ready to begin search"},
-        {"Label9", "Time Taken:"},
-        {"lblSec", " 0 sec."},
-        {"lblFact", "0"},
-    };
-    for (const auto& [name, caption] : labels)
-        EXPECT_EQ(tab.text(name), caption) << name;
     FactorFrame& f = *tab.frame;
+    EXPECT_EQ(tab.state(), startState);
+    EXPECT_EQ(QStringList({tab.text("Label4"), tab.text("Label7"), tab.text("Label14"),
+                           tab.text("Label16"), tab.text("Label9"), f.cmdFactor->text(),
+                           f.cmdClearance->text(), f.optSlowest->text(), f.optFastest->text()})
+                  .join('|'),
+              "Enter a numer: (20 digits max)|Prime: Yes/No|Factors Found:|Percent Done:|Time "
+              "Taken:|Factor|Clear|Show all divisors (slower)|Show only first divisor (fastest)");
     EXPECT_EQ(f.txtNumber->text(), "7");
     EXPECT_EQ(f.txtNumber->maxLength(), 20);
-    EXPECT_EQ(f.cmdFactor->text(), "Factor");
-    EXPECT_EQ(f.cmdClearance->text(), "Clear");
-    EXPECT_EQ(f.optSlowest->text(), "Show all divisors (slower)");
-    EXPECT_EQ(f.optFastest->text(), "Show only first divisor (fastest)");
     EXPECT_TRUE(f.optSlowest->isChecked());
-    EXPECT_TRUE(f.cmdFactor->isEnabled());
-    EXPECT_TRUE(tab.items().isEmpty());
-    EXPECT_EQ(statusColour(f.lblProgress), StatusColour::Idle);
     tab.showActive();
     EXPECT_FALSE(f.lblFact->isVisible());
     Tab::choose(f.optFastest);
@@ -111,62 +105,35 @@ TEST(FactorTab, opensWithItsCaptionsAndOneOptionChosen) {
 }
 
 TEST(FactorTab, searchesFromTheClearedState) {
-    struct Row {
-        const char* text;
-        bool fastest;
-        QStringList items;
-        const char* verdict;
-        const char* pairCounter; // lblFact; untouched by the first-divisor search
-    };
-    const Row rows[] = {
-        {"7", true, {"1"}, "YES", "0"},
-        {"3", true, {"1"}, "YES", "0"},
-        {"9", true, {"1", "3"}, "NO", "0"},
-        {"25", true, {"1", "5"}, "NO", "0"},
-        {"99984758105200426727", true, {"1", "9876543211"}, "NO", "0"},
-        {"99999999999999999989", true, {"1"}, "YES", "0"},
-        {"3", false, {"1", "3"}, "YES", "1"},
-        {"13", false, {"1", "13"}, "YES", "1"},
-        {"4", false, {"1", "2", "4"}, "NO", "3"},
-        {"15", false, {"1", "3", "5", "15"}, "NO", "3"},
-        {"36", false, {"1", "2", "3", "4", "6", "9", "12", "18", "36"}, "NO", "9"},
-        {"100", false, {"1", "2", "4", "5", "10", "20", "25", "50", "100"}, "NO", "9"},
-        {"0012", false, {"1", "2", "3", "4", "6", "0012"}, "NO", "5"},
+    const char* done = "< 1 sec. | Calculations Completed... (yellow) | -";
+    const std::vector<std::pair<const char*, QString>> fastest = {
+        {"7", QString("1 | 1 | YES | 100% | 0 | ") + done},
+        {"3", QString("1 | 1 | YES | 100% | 0 | ") + done},
+        {"9", QString("1,3 | 2 | NO | 100% | 0 | ") + done},
+        {"25", QString("1,5 | 2 | NO | 100% | 0 | ") + done},
+        {"99984758105200426727", QString("1,9876543211 | 2 | NO | 100% | 0 | ") + done},
+        {"99999999999999999989", QString("1 | 1 | YES | 100% | 0 | ") + done},
+        // Even numbers are answered without a search: no time, no status change.
+        {"4", "1,2 | 2 | NO | 100% | 0 |  0 sec. | Ready to begin search (yellow) | Factor"},
+        {"10", "1,2 | 2 | NO | 100% | 0 |  0 sec. | Ready to begin search (yellow) | Factor"}};
+    const std::vector<std::pair<const char*, QString>> all = {
+        {"3", QString("1,3 | 2 | YES | 100% | 1 | ") + done},
+        {"13", QString("1,13 | 2 | YES | 100% | 1 | ") + done},
+        {"4", QString("1,2,4 | 3 | NO | 100% | 3 | ") + done},
+        {"15", QString("1,3,5,15 | 4 | NO | 100% | 3 | ") + done},
+        {"36", QString("1,2,3,4,6,9,12,18,36 | 9 | NO | 100% | 9 | ") + done},
+        {"100", QString("1,2,4,5,10,20,25,50,100 | 9 | NO | 100% | 9 | ") + done},
+        {"0012", QString("1,2,3,4,6,0012 | 6 | NO | 100% | 5 | ") + done},
         {"1e3",
-         false,
-         {"1", "2", "4", "5", "8", "10", "20", "25", "40", "50", "100", "125", "200", "250", "500",
-          "1e3"},
-         "NO",
-         "15"},
-        {"18446744202558570721", false, {"1", "4294967311", "18446744202558570721"}, "NO", "3"},
-        {"99999999999999999989", false, {"1", "99999999999999999989"}, "YES", "1"},
-    };
-    for (const Row& row : rows) {
-        Tab tab;
-        tab.factor(row.text, row.fastest);
-        EXPECT_EQ(tab.items(), row.items) << row.text;
-        EXPECT_EQ(tab.text("lblFactors"), QString::number(row.items.size())) << row.text;
-        EXPECT_EQ(tab.text("lblyesno"), row.verdict) << row.text;
-        EXPECT_EQ(tab.text("lblFact"), row.pairCounter) << row.text;
-        EXPECT_EQ(tab.text("lblPercentage"), "100") << row.text;
-        EXPECT_EQ(tab.text("lblProgress"), "Calculations Completed...") << row.text;
-        EXPECT_EQ(statusColour(tab.frame->lblProgress), StatusColour::Idle) << row.text;
-        EXPECT_EQ(tab.text("lblSec"), "< 1 sec.") << row.text;
-        EXPECT_FALSE(tab.frame->cmdFactor->isEnabled()) << row.text;
-    }
-}
-
-TEST(FactorTab, evenNumbersInFastestModeAreAnsweredWithoutASearch) {
-    for (const char* text : {"4", "10", "92005279690628304000"}) {
-        Tab tab;
-        tab.factor(text, true);
-        EXPECT_EQ(tab.items(), QStringList({"1", "2"})) << text;
-        EXPECT_EQ(tab.text("lblFactors"), "2");
-        EXPECT_EQ(tab.text("lblPercentage"), "100");
-        EXPECT_EQ(tab.text("lblyesno"), "NO");
-        EXPECT_EQ(tab.text("lblSec"), " 0 sec.");
-        EXPECT_EQ(tab.text("lblProgress"), "Ready to begin search");
-        EXPECT_TRUE(tab.frame->cmdFactor->isEnabled());
+         QString("1,2,4,5,8,10,20,25,40,50,100,125,200,250,500,1e3 | 16 | NO | 100% | 15 | ") +
+             done},
+        {"99999999999999999989", QString("1,99999999999999999989 | 2 | YES | 100% | 1 | ") + done}};
+    for (const auto& [rows, isFastest] : {std::pair(&fastest, true), std::pair(&all, false)}) {
+        for (const auto& [text, expected] : *rows) {
+            Tab tab;
+            tab.factor(text, isFastest);
+            EXPECT_EQ(tab.state(), expected) << text;
+        }
     }
 }
 
@@ -174,96 +141,66 @@ TEST(FactorTab, answersWithoutASearchLeaveTheListForTheNextRun) {
     Tab two;
     for (const char* text : {"2", "2.0", "0.2e1"}) {
         two.factor(text, false);
-        EXPECT_EQ(two.text("lblyesno"), "YES") << text;
-        EXPECT_TRUE(two.items().isEmpty());
-        EXPECT_EQ(two.text("lblPercentage"), "0");
-        EXPECT_TRUE(two.frame->cmdFactor->isEnabled());
+        EXPECT_EQ(two.state(), QString(startState).replace("NO", "YES")) << text;
     }
     two.factor("9", true);
-    EXPECT_EQ(two.items(), QStringList({"1", "3"}));
+    EXPECT_EQ(two.items().join(','), "1,3");
     EXPECT_EQ(two.text("lblyesno"), "NO");
 
     Tab evenThenPrime;
     evenThenPrime.factor("4", true);
     evenThenPrime.factor("7", true);
-    EXPECT_EQ(evenThenPrime.items(), QStringList({"1", "2", "1"}));
-    EXPECT_EQ(evenThenPrime.text("lblFactors"), "3");
-    EXPECT_EQ(evenThenPrime.text("lblyesno"), "YES");
+    EXPECT_EQ(evenThenPrime.state(),
+              "1,2,1 | 3 | YES | 100% | 0 | < 1 sec. | Calculations Completed... (yellow) | -");
 
     Tab evenThenAll;
     evenThenAll.factor("10", true);
     evenThenAll.factor("9", false);
-    EXPECT_EQ(evenThenAll.items(), QStringList({"1", "2", "1", "3", "9"}));
-    EXPECT_EQ(evenThenAll.text("lblFactors"), "5");
-    EXPECT_EQ(evenThenAll.text("lblyesno"), "NO");
+    EXPECT_EQ(evenThenAll.state(),
+              "1,2,1,3,9 | 5 | NO | 100% | 3 | < 1 sec. | Calculations Completed... (yellow) | -");
 }
 
 TEST(FactorTab, refusedNumbersShowTheirMessageAndChangeNothing) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"", "You must enter a valid number!"},
-        {"abc", "You must enter a valid number!"},
-        {"1", "You must enter a 2 or greater!"},
-        {"0", "You must enter a 2 or greater!"},
-        {"-5", "You must enter a 2 or greater!"},
-        {"2.5", "You must enter a 2 or greater!"},
-        {"7.5", "You must enter a whole number!"},
-        {"123456789012345678.5", "You must enter a whole number!"},
-        {"1e20", "You must enter a number of at most 20 digits!"},
-        {"100000000000000000e3", "You must enter a number of at most 20 digits!"},
+    const std::pair<const char*, std::vector<const char*>> rows[] = {
+        {"You must enter a valid number!", {"", "abc"}},
+        {"You must enter a 2 or greater!", {"1", "0", "-5", "2.5"}},
+        {"You must enter a whole number!", {"7.5", "123456789012345678.5"}},
+        {"You must enter a number of at most 20 digits!", {"1e20", "100000000000000000e3"}},
     };
     Tab tab;
-    tab.showActive();
-    for (const auto& [text, message] : rows) {
-        tab.showActive(); // the box took the activation; Enter needs it back
-        tab.type(text);
-        tab.frame->txtNumber->setFocus();
-        const SeenMessage seen =
-            catchMessage([&] { QTest::keyClick(tab.frame->txtNumber, Qt::Key_Return); });
-        EXPECT_TRUE(seen.shown) << text;
-        EXPECT_EQ(seen.text, message) << text;
-        EXPECT_EQ(seen.title, "Korvane 6");
-        EXPECT_TRUE(seen.iconless && seen.okOnly);
-        EXPECT_EQ(tab.window->focusWidget(), tab.frame->txtNumber) << text;
+    for (const auto& [message, texts] : rows) {
+        for (const char* text : texts) {
+            tab.showActive(); // the last box took the activation; Enter needs it back
+            tab.frame->txtNumber->setText(text);
+            tab.frame->txtNumber->setFocus();
+            const SeenMessage seen =
+                catchMessage([&] { QTest::keyClick(tab.frame->txtNumber, Qt::Key_Return); });
+            EXPECT_EQ(seen.text, message) << text;
+            EXPECT_TRUE(seen.shown && seen.iconless && seen.okOnly && seen.title == "Korvane 6");
+            EXPECT_EQ(tab.window->focusWidget(), tab.frame->txtNumber) << text;
+            EXPECT_EQ(tab.state(), startState) << text;
+        }
     }
-    EXPECT_TRUE(tab.items().isEmpty());
-    EXPECT_EQ(tab.text("lblyesno"), "NO");
-    EXPECT_EQ(tab.text("lblFactors"), "0");
-    EXPECT_EQ(tab.text("lblProgress"), "Ready to begin search");
-    EXPECT_TRUE(tab.frame->cmdFactor->isEnabled());
 }
 
-TEST(FactorTab, enterAndKeypadEnterPressFactor) {
+TEST(FactorTab, enterRunsFactorAndClearStartsAfresh) {
     Tab tab;
     tab.showActive();
     Tab::choose(tab.frame->optFastest);
-    tab.frame->txtNumber->setFocus();
-    tab.type("25");
-    QTest::keyClick(tab.frame->txtNumber, Qt::Key_Return);
-    EXPECT_EQ(tab.items(), QStringList({"1", "5"}));
+    tab.frame->txtNumber->setText("25");
+    QTest::keyClick(tab.frame->optFastest, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(tab.items().join(','), "1,5");
 
     QTest::mouseClick(tab.frame->cmdClearance, Qt::LeftButton);
+    EXPECT_EQ(tab.state(),
+              " | 0 | NO | 0% | 0 | 0 sec. | Calculations Completed... (yellow) | Factor");
+    EXPECT_EQ(tab.frame->txtNumber->text(), "25");
+
     Tab::choose(tab.frame->optSlowest);
-    tab.type("15");
-    QTest::keyClick(tab.frame->optSlowest, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(tab.items(), QStringList({"1", "3", "5", "15"}));
-}
-
-TEST(FactorTab, clearResetsTheCountersButKeepsTheStatusLine) {
-    Tab tab;
-    tab.factor("36", false);
-    QTest::mouseClick(tab.frame->cmdClearance, Qt::LeftButton);
-    EXPECT_TRUE(tab.items().isEmpty());
-    EXPECT_EQ(tab.text("lblFactors"), "0");
-    EXPECT_EQ(tab.text("lblPercentage"), "0");
-    EXPECT_EQ(tab.text("lblyesno"), "NO");
-    EXPECT_EQ(tab.text("lblSec"), "0 sec.");
-    EXPECT_EQ(tab.text("lblFact"), "0");
-    EXPECT_EQ(tab.text("lblProgress"), "Calculations Completed...");
-    EXPECT_TRUE(tab.frame->cmdFactor->isEnabled());
-    EXPECT_EQ(tab.frame->txtNumber->text(), "36");
-
-    tab.factor("15", false);
-    EXPECT_EQ(tab.items(), QStringList({"1", "3", "5", "15"}));
+    tab.frame->txtNumber->setFocus();
+    tab.frame->txtNumber->setText("15");
+    QTest::keyClick(tab.frame->txtNumber, Qt::Key_Return);
+    EXPECT_EQ(tab.items().join(','), "1,3,5,15");
 }
 
 TEST(FactorTab, listsAllDivisorsOfTheNumberWithTheMostOfThem) {
@@ -271,10 +208,8 @@ TEST(FactorTab, listsAllDivisorsOfTheNumberWithTheMostOfThem) {
     tab.factor("92005279690628304000", false);
     const QStringList items = tab.items();
     ASSERT_EQ(items.size(), 245760);
-    EXPECT_EQ(items[0], "1");
-    EXPECT_EQ(items[1], "2");
-    EXPECT_EQ(items[items.size() - 2], "46002639845314152000");
-    EXPECT_EQ(items.back(), "92005279690628304000");
+    EXPECT_EQ(QStringList(items.mid(0, 3) + items.mid(items.size() - 2)).join(','),
+              "1,2,3,46002639845314152000,92005279690628304000");
     EXPECT_EQ(tab.text("lblFactors"), "245760");
     EXPECT_EQ(tab.text("lblFact"), "245759"); // 122879 divisors from 2 up to the square root
     EXPECT_EQ(tab.text("lblyesno"), "NO");
