@@ -1,1 +1,257 @@
+// Reading the number box exactly and factoring with FLINT. FLINT's headers
+// define ulong/slong as macros, so they stay inside this one file.
 #include "factor/factor_engine.h"
+
+#include "common/number_text.h"
+
+#include <flint/flint.h>
+#include <flint/fmpz.h>
+#include <flint/fmpz_factor.h>
+#include <flint/ulong_extras.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace korvane::factor {
+namespace {
+
+constexpr std::uint64_t tenToThe19 = 10000000000000000000ull;
+constexpr std::size_t maxDigits = 20;
+// How hard the smooth-number pass tries above 64 bits: at this effort it finds
+// the factors of every 20-digit number in a few milliseconds in practice.
+constexpr long defaultSmoothBits = 40;
+
+bool fits64(Whole n) {
+    return n <= std::numeric_limits<std::uint64_t>::max();
+}
+
+// RAII holders, so an early return cannot leak FLINT memory.
+struct Fmpz {
+    fmpz_t v;
+    Fmpz() { fmpz_init(v); }
+    explicit Fmpz(Whole n) {
+        fmpz_init(v);
+        fmpz_set_uiui(v, static_cast<mp_limb_t>(n >> 64), static_cast<mp_limb_t>(n));
+    }
+    ~Fmpz() { fmpz_clear(v); }
+    Fmpz(const Fmpz&) = delete;
+    Fmpz& operator=(const Fmpz&) = delete;
+};
+
+struct FmpzFactor {
+    fmpz_factor_t v;
+    FmpzFactor() { fmpz_factor_init(v); }
+    ~FmpzFactor() { fmpz_factor_clear(v); }
+    FmpzFactor(const FmpzFactor&) = delete;
+    FmpzFactor& operator=(const FmpzFactor&) = delete;
+};
+
+struct RandomState {
+    flint_rand_t v;
+    RandomState() { flint_randinit(v); }
+    ~RandomState() { flint_randclear(v); }
+    RandomState(const RandomState&) = delete;
+    RandomState& operator=(const RandomState&) = delete;
+};
+
+Whole toWhole(const fmpz_t f) {
+    mp_limb_t hi = 0;
+    mp_limb_t lo = 0;
+    fmpz_get_uiui(&hi, &lo, f);
+    return (Whole{hi} << 64) | lo;
+}
+
+// A proper factor of a composite above 64 bits. Such a number (below 2^67) has a
+// factor below 2^34, which Pollard-Brent finds in well under a million steps;
+// the loop only repeats on an unlucky start.
+Whole splitComposite(Whole n) {
+    Fmpz number(n);
+    Fmpz found;
+    RandomState random;
+    for (;;) {
+        if (fmpz_factor_pollard_brent(found.v, random.v, number.v, 8, 1u << 20)) {
+            const Whole f = toWhole(found.v);
+            if (f > 1 && f < n && n % f == 0)
+                return f;
+        }
+    }
+}
+
+void appendFactors(Whole n, unsigned multiplicity, long smoothBits, std::vector<PrimePower>& out) {
+    if (n < 2)
+        return;
+    if (fits64(n)) {
+        // n_factor stays in machine words and never touches the disk.
+        n_factor_t factors;
+        n_factor_init(&factors);
+        n_factor(&factors, static_cast<std::uint64_t>(n), 1);
+        for (int i = 0; i < factors.num; ++i)
+            out.push_back({factors.p[i], static_cast<unsigned>(factors.exp[i]) * multiplicity});
+        return;
+    }
+    // Not fmpz_factor: its quadratic sieve writes a scratch file into the
+    // current directory and fails where that is not writable.
+    Fmpz number(n);
+    FmpzFactor factors;
+    const bool complete = fmpz_factor_smooth(factors.v, number.v, smoothBits, 1) == 1;
+    for (long i = 0; i < factors.v->num; ++i) {
+        const Whole p = toWhole(factors.v->p + i);
+        const unsigned e = static_cast<unsigned>(factors.v->exp[i]) * multiplicity;
+        const bool last = i + 1 == factors.v->num;
+        if (last && !complete && fmpz_is_prime(factors.v->p + i) != 1) {
+            // The pass gave up on its last cofactor: split it and go on with both parts.
+            const Whole f = fits64(p) ? p : splitComposite(p);
+            if (f == p) {
+                appendFactors(p, e, smoothBits, out);
+            } else {
+                appendFactors(f, e, smoothBits, out);
+                appendFactors(p / f, e, smoothBits, out);
+            }
+        } else {
+            out.push_back({p, e});
+        }
+    }
+}
+
+// Parts of a decimal text: significant digits times a power of ten.
+struct ScaledDigits {
+    std::string digits; // no leading or trailing zeros; empty for zero
+    std::int64_t scale = 0;
+};
+
+ScaledDigits scaledDigits(const DecimalText& parts) {
+    ScaledDigits out;
+    out.digits.append(parts.intDigits).append(parts.fracDigits);
+    out.scale = parts.exponent - static_cast<std::int64_t>(parts.fracDigits.size());
+    const std::size_t first = out.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return {};
+    out.digits.erase(0, first);
+    const std::size_t last = out.digits.find_last_not_of('0');
+    out.scale += static_cast<std::int64_t>(out.digits.size() - 1 - last);
+    out.digits.resize(last + 1);
+    return out;
+}
+
+// Whether digits x 10^scale, with scale < 0, lies below 3.
+bool fractionBelowThree(const ScaledDigits& x) {
+    const auto places = static_cast<std::uint64_t>(-x.scale);
+    if (x.digits.size() != places + 1)
+        return x.digits.size() < places + 1;
+    // Same length as 3 x 10^places; it cannot equal it, as it ends in a non-zero digit.
+    return x.digits.front() < '3';
+}
+
+} // namespace
+
+CheckedInput checkInput(std::string_view text) {
+    // The program-wide number rule first, so that every tab refuses the same texts.
+    const auto parts = splitDecimal(text);
+    if (!parts || !isValidNumber(text))
+        return {InputKind::NotNumeric};
+    const ScaledDigits x = scaledDigits(*parts);
+    if (x.digits.empty() || parts->negative)
+        return {InputKind::BelowThree};
+    if (x.scale < 0)
+        return {fractionBelowThree(x) ? InputKind::BelowThree : InputKind::NotWhole};
+    if (x.digits.size() + static_cast<std::uint64_t>(x.scale) > maxDigits)
+        return {InputKind::TooLarge};
+    Whole value = 0;
+    for (char c : x.digits)
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    for (std::int64_t i = 0; i < x.scale; ++i)
+        value *= 10;
+    if (value == 2)
+        return {InputKind::Two, value};
+    if (value < 3)
+        return {InputKind::BelowThree};
+    return {InputKind::Number, value};
+}
+
+std::string_view refusalMessage(InputKind kind) {
+    switch (kind) {
+    case InputKind::NotNumeric:
+        return "You must enter a valid number!";
+    case InputKind::BelowThree:
+        return "You must enter a 2 or greater!";
+    case InputKind::NotWhole:
+        return "You must enter a whole number!";
+    case InputKind::TooLarge:
+        return "You must enter a number of at most 20 digits!";
+    case InputKind::Two:
+    case InputKind::Number:
+        break;
+    }
+    return {};
+}
+
+namespace detail {
+
+std::vector<PrimePower> primeFactors(Whole n, long smoothBits) {
+    std::vector<PrimePower> found;
+    appendFactors(n, 1, smoothBits, found);
+    // FLINT does not promise an order, and a split cofactor may repeat a prime.
+    std::sort(found.begin(), found.end(),
+              [](const PrimePower& a, const PrimePower& b) { return a.prime < b.prime; });
+    std::vector<PrimePower> merged;
+    for (const PrimePower& f : found) {
+        if (!merged.empty() && merged.back().prime == f.prime)
+            merged.back().exponent += f.exponent;
+        else
+            merged.push_back(f);
+    }
+    return merged;
+}
+
+} // namespace detail
+
+std::vector<PrimePower> primeFactors(Whole n) {
+    return detail::primeFactors(n, defaultSmoothBits);
+}
+
+std::optional<Whole> firstOddDivisor(Whole n) {
+    // The smallest odd divisor above 1 is the smallest odd prime factor.
+    for (const PrimePower& f : primeFactors(n)) {
+        if (f.prime == 2)
+            continue;
+        if (f.prime <= n / f.prime) // f.prime squared stays within n
+            return f.prime;
+        break;
+    }
+    return std::nullopt;
+}
+
+DivisorList allDivisors(Whole n) {
+    DivisorList out;
+    if (n == 0)
+        return out;
+    std::vector<Whole>& list = out.divisors;
+    list.push_back(1);
+    for (const PrimePower& f : primeFactors(n)) {
+        const std::size_t before = list.size();
+        Whole power = 1;
+        for (unsigned k = 0; k < f.exponent; ++k) {
+            power *= f.prime;
+            for (std::size_t i = 0; i < before; ++i)
+                list.push_back(list[i] * power);
+        }
+    }
+    std::sort(list.begin(), list.end());
+    for (Whole d : list) {
+        if (d > n / d)
+            break;
+        if (d >= 2)
+            ++out.pairCount;
+    }
+    return out;
+}
+
+std::string decimalText(Whole n) {
+    if (fits64(n) && n < tenToThe19)
+        return decimalDigits(static_cast<std::uint64_t>(n));
+    std::string low = decimalDigits(static_cast<std::uint64_t>(n % tenToThe19));
+    return decimalText(n / tenToThe19) + std::string(19 - low.size(), '0') + low;
+}
+
+} // namespace korvane::factor

@@ -1,14 +1,232 @@
+// The factor tab turns clicks into engine calls and engine answers into the
+// list, the counters, the verdict and the status line.
 #include "factor/factor_frame.h"
 
 #include "app/default_button.h"
+#include "app/message_box.h"
+#include "app/status_label.h"
+#include "common/number_text.h"
+#include "factor/divisor_list_model.h"
 
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <vector>
+
+using korvane::factor::Whole;
+
+namespace {
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
 
 FactorFrame::FactorFrame(DefaultButton& defaultButton, QWidget* parent)
     : QWidget(parent), defaultButton_(defaultButton) {
-    txtNumber = new QLineEdit(QStringLiteral("7"), this);
-    txtNumber->setObjectName("txtNumber");
-    cmdFactor = new QPushButton(QStringLiteral("Factor"), this);
-    cmdFactor->setObjectName("cmdFactor");
+    createControls();
+    layOutControls();
+    connect(cmdFactor, &QPushButton::clicked, this, &FactorFrame::cmdFactor_Click);
+    connect(cmdClearance, &QPushButton::clicked, this, &FactorFrame::cmdClearance_Click);
+}
+
+void FactorFrame::createControls() {
+    const auto label = [this](const char* name, const char* caption) {
+        return named(new QLabel(QString::fromLatin1(caption), this), name);
+    };
+    Label4 = label("Label4", "Enter a numer: (20 digits max)");
+    txtNumber = named(new QLineEdit(QStringLiteral("7"), this), "txtNumber");
+    txtNumber->setMaxLength(20);
+    optSlowest =
+        named(new QRadioButton(QStringLiteral("Show all divisors (slower)"), this), "optSlowest");
+    optFastest = named(new QRadioButton(QStringLiteral("Show only first divisor (fastest)"), this),
+                       "optFastest");
+    auto* options = new QButtonGroup(this);
+    options->addButton(optSlowest);
+    options->addButton(optFastest);
+    optSlowest->setChecked(true);
+    cmdFactor = named(new QPushButton(QStringLiteral("Factor"), this), "cmdFactor");
+    cmdClearance = named(new QPushButton(QStringLiteral("Clear"), this), "cmdClearance");
+
+    list_ = new DivisorListModel(this);
+    Combo1 = named(new QListView(this), "Combo1");
+    Combo1->setModel(list_);
+    // Every row has the same height, so the view need not measure a quarter of a
+    // million rows before it can draw the first screenful.
+    Combo1->setUniformItemSizes(true);
+    Combo1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    Label7 = label("Label7", "Prime: Yes/No");
+    lblyesno = label("lblyesno", "NO");
+    Label14 = label("Label14", "Factors Found:");
+    lblFactors = label("lblFactors", "0");
+    Label16 = label("Label16", "Percent Done:");
+    lblPercentage = label("lblPercentage", "0");
+    Label6 = label("Label6", "%");
+    lblProgress = label("lblProgress", "Ready to begin search");
+    makeStatusLabel(lblProgress);
+    setStatusColour(lblProgress, StatusColour::Idle);
+    Label9 = label("Label9", "Time Taken:");
+    lblSec = label("lblSec", " 0 sec.");
+    lblFact = label("lblFact", "0");
+    lblFact->setVisible(false);
+}
+
+void FactorFrame::layOutControls() {
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(txtNumber, 1);
+    entry->addWidget(cmdFactor);
+    entry->addWidget(cmdClearance);
+
+    auto* percent = new QHBoxLayout;
+    percent->setSpacing(2);
+    percent->addWidget(lblPercentage);
+    percent->addWidget(Label6);
+    percent->addStretch(1);
+
+    auto* results = new QGridLayout;
+    results->addWidget(Label7, 0, 0);
+    results->addWidget(lblyesno, 0, 1);
+    results->addWidget(Label14, 1, 0);
+    results->addWidget(lblFactors, 1, 1);
+    results->addWidget(Label16, 2, 0);
+    results->addLayout(percent, 2, 1);
+    results->addWidget(Label9, 3, 0);
+    results->addWidget(lblSec, 3, 1);
+    results->setRowStretch(4, 1);
+    results->setColumnStretch(1, 1);
+
+    auto* body = new QHBoxLayout;
+    body->addWidget(Combo1, 1);
+    body->addLayout(results, 1);
+
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(Label4);
+    page->addLayout(entry);
+    page->addWidget(optSlowest);
+    page->addWidget(optFastest);
+    page->addLayout(body, 1);
+    page->addWidget(lblProgress);
+    page->addWidget(lblFact);
+}
+
+void FactorFrame::cmdFactor_Click() {
+    using korvane::factor::InputKind;
+    const std::string text = txtNumber->text().toStdString();
+    const korvane::factor::CheckedInput input = korvane::factor::checkInput(text);
+    if (input.kind == InputKind::Two) {
+        lblyesno->setText(QStringLiteral("YES"));
+        return;
+    }
+    if (input.kind != InputKind::Number) {
+        showMessage(this, toQString(std::string(korvane::factor::refusalMessage(input.kind))));
+        return;
+    }
+    if (optFastest->isChecked()) {
+        if (input.value % 2 == 0) {
+            // Even numbers are answered at once, without a search.
+            list_->clear();
+            setFactorsFound(2);
+            appendItem("1");
+            appendItem("2");
+            lblPercentage->setText(QStringLiteral("100"));
+            lblyesno->setText(QStringLiteral("NO"));
+            return;
+        }
+        FastSearch(input.value);
+    } else if (optSlowest->isChecked()) {
+        SlowSearch(input.value, text);
+    }
+}
+
+void FactorFrame::FastSearch(Whole number) {
+    clock_.start();
+    cmdFactor->setEnabled(false);
+    appendItem("1");
+    setFactorsFound(factorsFound_ + 1);
+    startProgress();
+    const std::optional<Whole> divisor = korvane::factor::firstOddDivisor(number);
+    if (!divisor) {
+        lblyesno->setText(QStringLiteral("YES"));
+    } else {
+        setFactorsFound(factorsFound_ + 1);
+        appendItem(korvane::factor::decimalText(*divisor));
+    }
+    clock_.stop();
+    finishProgress();
+    if (divisor)
+        lblyesno->setText(QStringLiteral("NO"));
+}
+
+void FactorFrame::SlowSearch(Whole number, const std::string& typedText) {
+    clock_.start();
+    lblFact->setText(QStringLiteral("1"));
+    cmdFactor->setEnabled(false);
+    startProgress();
+    const korvane::factor::DivisorList found = korvane::factor::allDivisors(number);
+    // One for "1", two for each divisor up to the square root and its partner.
+    lblFact->setText(toQString(korvane::decimalDigits(1 + 2 * found.pairCount)));
+    clock_.stop();
+    finishProgress();
+    lblyesno->setText(found.pairCount > 0 ? QStringLiteral("NO") : QStringLiteral("YES"));
+    Order(found, typedText);
+}
+
+// Lists every divisor after the items already there, the number itself last and
+// exactly as typed, and counts the whole list.
+void FactorFrame::Order(const korvane::factor::DivisorList& found, const std::string& typedText) {
+    std::vector<std::string> items;
+    items.reserve(found.divisors.size());
+    for (std::size_t i = 0; i + 1 < found.divisors.size(); ++i)
+        items.push_back(korvane::factor::decimalText(found.divisors[i]));
+    items.push_back(typedText);
+    list_->append(std::move(items));
+    setFactorsFound(list_->count());
+}
+
+void FactorFrame::cmdClearance_Click() {
+    lblFact->setText(QStringLiteral("0"));
+    cmdFactor->setEnabled(true);
+    list_->clear();
+    lblyesno->setText(QStringLiteral("NO"));
+    setFactorsFound(0);
+    lblPercentage->setText(QStringLiteral("0"));
+    lblSec->setText(QStringLiteral("0 sec."));
+}
+
+void FactorFrame::startProgress() {
+    setStatusColour(lblProgress, StatusColour::Working);
+    lblProgress->setText(QStringLiteral("Calculating..."));
+    lblProgress->repaint();
+}
+
+void FactorFrame::finishProgress() {
+    lblSec->setText(toQString(korvane::elapsedCaption(clock_.seconds())));
+    lblSec->repaint();
+    lblPercentage->setText(QStringLiteral("100"));
+    setStatusColour(lblProgress, StatusColour::Idle);
+    lblProgress->setText(QStringLiteral("Calculations Completed..."));
+    lblProgress->repaint();
+}
+
+void FactorFrame::appendItem(std::string text) {
+    list_->append(std::move(text));
+}
+
+void FactorFrame::setFactorsFound(int count) {
+    factorsFound_ = count;
+    lblFactors->setText(toQString(korvane::decimalDigits(static_cast<std::uint64_t>(count))));
 }

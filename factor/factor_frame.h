@@ -1,19 +1,61 @@
 // The "Factor a Number" tab: is the number prime, and what are its divisors.
 #pragma once
 
+#include "common/elapsed_time.h"
+#include "factor/factor_engine.h"
+
 #include <QWidget>
 
+#include <string>
+
 class DefaultButton;
+class DivisorListModel;
+class QLabel;
 class QLineEdit;
+class QListView;
 class QPushButton;
+class QRadioButton;
 
 class FactorFrame : public QWidget {
-public:
+  public:
     explicit FactorFrame(DefaultButton& defaultButton, QWidget* parent = nullptr);
 
-    QLineEdit* txtNumber = nullptr;
-    QPushButton* cmdFactor = nullptr;
+    void cmdFactor_Click();
+    void cmdClearance_Click();
 
-private:
+    // The tab's controls; each carries its name as objectName.
+    QLabel* Label4 = nullptr;
+    QLineEdit* txtNumber = nullptr;
+    QRadioButton* optSlowest = nullptr;
+    QRadioButton* optFastest = nullptr;
+    QPushButton* cmdFactor = nullptr;
+    QPushButton* cmdClearance = nullptr;
+    QListView* Combo1 = nullptr; // the divisor list, always shown
+    QLabel* Label7 = nullptr;
+    QLabel* lblyesno = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* lblFactors = nullptr;
+    QLabel* Label16 = nullptr;
+    QLabel* lblPercentage = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* lblProgress = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* lblSec = nullptr;
+    QLabel* lblFact = nullptr; // hidden: the divisor-pair counter of the last full search
+
+  private:
+    void createControls();
+    void layOutControls();
+    void FastSearch(korvane::factor::Whole number);
+    void SlowSearch(korvane::factor::Whole number, const std::string& typedText);
+    void Order(const korvane::factor::DivisorList& found, const std::string& typedText);
+    void startProgress();
+    void finishProgress();
+    void appendItem(std::string text);
+    void setFactorsFound(int count);
+
     DefaultButton& defaultButton_;
+    DivisorListModel* list_ = nullptr;
+    int factorsFound_ = 0; // what lblFactors shows; a new run counts on from it
+    korvane::ElapsedClock clock_;
 };

@@ -1,0 +1,38 @@
+#include "factor/divisor_list_model.h"
+
+int DivisorListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant DivisorListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= count())
+        return {};
+    return QString::fromStdString(item(index.row()));
+}
+
+void DivisorListModel::clear() {
+    if (items_.empty())
+        return;
+    beginResetModel();
+    items_.clear();
+    items_.shrink_to_fit(); // a cleared list of 245760 items should give its memory back
+    endResetModel();
+}
+
+void DivisorListModel::append(std::vector<std::string> items) {
+    if (items.empty())
+        return;
+    beginInsertRows({}, count(), count() + static_cast<int>(items.size()) - 1);
+    if (items_.empty())
+        items_ = std::move(items);
+    else
+        items_.insert(items_.end(), std::make_move_iterator(items.begin()),
+                      std::make_move_iterator(items.end()));
+    endInsertRows();
+}
+
+void DivisorListModel::append(std::string item) {
+    std::vector<std::string> one;
+    one.push_back(std::move(item));
+    append(std::move(one));
+}
