@@ -102,6 +102,14 @@ std::string joinPages(const search::PageStore& store, double first, double last)
     return text;
 }
 
+std::size_t resultsFileSize(const search::PageStore& store, double first, double last) {
+    const PageSpan span = pagesToExport(first, last, store.pageCount());
+    std::size_t bytes = resultsHeader.size() + 2 * lineEnd.size();
+    for (std::size_t k = span.first; k <= span.last; ++k)
+        bytes += store.page(k).size() + lineEnd.size();
+    return bytes;
+}
+
 bool writeResults(const search::PageStore& store, double first, double last, const ByteSink& sink,
                   const SaveProgress& progress) {
     // Large enough that the sink sees few calls, small enough to stay flat.

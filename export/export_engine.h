@@ -63,6 +63,10 @@ using ByteSink = std::function<bool(std::string_view bytes)>;
 // Told the progress of a save, always within 0..100.
 using SaveProgress = std::function<void(float percent)>;
 
+// The exact size in bytes of the file writeResults produces for this request,
+// so the writer can reserve the space (and learn of a full disk) up front.
+std::size_t resultsFileSize(const search::PageStore& store, double first, double last);
+
 // Streams the results file for pages first..last (the typed values) into
 // `sink`: the header, an empty line, then one line per page, each line ending
 // in CR LF. Pages go out through a small buffer, so memory stays flat however

@@ -50,6 +50,7 @@ TEST(ResultsFile, singlePageIsTheFiftyFourByteExample) {
     EXPECT_TRUE(file.ok);
     EXPECT_EQ(file.bytes, "Prime number generation:  Using Korvane 6\r\n\r\n2 3 5 7\r\n");
     EXPECT_EQ(file.bytes.size(), 54u);
+    EXPECT_EQ(resultsFileSize(storeOf({"2 3 5 7"}), 1, 1), 54u);
     // One page: 100 for the empty range, 0 while it is written, 100 at the end.
     EXPECT_EQ(file.progress, (std::vector<float>{100, 0, 100}));
 }
@@ -76,6 +77,7 @@ TEST(ResultsFile, spanBeyondPage32767IsWrittenWhole) {
     for (int k = 32760; k <= 40000; ++k)
         expected.append(pages[k - 1]).append("\r\n");
     EXPECT_EQ(file.bytes, expected);
+    EXPECT_EQ(resultsFileSize(storeOf(pages), 32760, 40000), expected.size());
 }
 
 TEST(ResultsFile, largeFileGoesToTheSinkInBoundedPieces) {
@@ -108,6 +110,7 @@ TEST(ResultsFile, fractionalEndsStayInsideTheStoreAndTheBar) {
     // nearest(3.5) is 4, one past the store; nearest(1.4) is 1, before first.
     const SavedFile file = save(store, 1.4, 3.5);
     EXPECT_EQ(file.bytes, header + "a\r\nb\r\nc\r\n");
+    EXPECT_EQ(resultsFileSize(store, 1.4, 3.5), file.bytes.size());
     for (float p : file.progress) {
         EXPECT_GE(p, 0.0f);
         EXPECT_LE(p, 100.0f);
