@@ -345,11 +345,12 @@ TEST(SaveDialog, unwritablePathsAreReportedAndNothingIsWritten) {
     QTemporaryDir dir;
     QFile plain(dir.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
     plain.close();
     main.cmdSave->click();
     SaveDialog* dialog = main.save();
     chooseDirectory(dialog, dir.path());
-    for (const char* name : {"missing/r.txt", "plain/r.txt"}) {
+    for (const char* name : {"missing/r.txt", "plain/r.txt", "folder"}) {
         dialog->Filename->setText(name);
         const SeenMessage seen = catchMessage([&] { dialog->cmdSave->click(); });
         EXPECT_TRUE(seen.text.startsWith("The results could not be saved to \"" + dir.path() + "/" +
@@ -359,7 +360,7 @@ TEST(SaveDialog, unwritablePathsAreReportedAndNothingIsWritten) {
         EXPECT_EQ(dialog->ProgressBar1->value(), 0);
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{"plain"});
+              (QStringList{"folder", "plain"}));
     // The dialog is still usable.
     dialog->Filename->setText("r.txt");
     dialog->cmdSave->click();
