@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QWidget>
+#include <QWindow>
 
 #ifdef __linux__
 #include <fcntl.h>
@@ -57,6 +58,18 @@ void startDiskWrite([[maybe_unused]] QSaveFile& file, qint64& flushed, qint64 wr
     flushed = written;
 }
 
+// The dialogs have no parent (frmMain is disabled under them), so tell the
+// window system whose they are: it keeps them above frmMain and places them
+// over it.
+void showOver(QWidget* dialog, QWidget* frmMain) {
+    dialog->winId();
+    if (QWindow* owner = frmMain->window()->windowHandle())
+        dialog->windowHandle()->setTransientParent(owner);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 } // namespace
 
 ExportCommands::ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages,
@@ -84,9 +97,7 @@ void ExportCommands::cmdCopy_Click() {
         copyDialog_->UpdatelblMax();
     }
     copyDialog_->Text2->setText(lblPageTotal_->text());
-    copyDialog_->show();
-    copyDialog_->raise();
-    copyDialog_->activateWindow();
+    showOver(copyDialog_, frmMain_);
 }
 
 void ExportCommands::Copy() {
@@ -117,9 +128,7 @@ void ExportCommands::cmdSave_Click() {
                                      [this](double first, double last) { SaveFile(first, last); });
         saveDialog_->Form_Load();
     }
-    saveDialog_->show();
-    saveDialog_->raise();
-    saveDialog_->activateWindow();
+    showOver(saveDialog_, frmMain_);
     saveDialog_->defaultButton().set(saveDialog_->cmdSave);
     saveDialog_->cmdSave->setFocus();
     saveDialog_->ProgressBar1->setValue(0);
