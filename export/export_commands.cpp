@@ -1,13 +1,184 @@
+// frmMain's side of copying and saving: opening the dialogs, Copy, Cancelling
+// and SaveFile, which writes through QSaveFile so a file is replaced whole or
+// not at all.
 #include "export/export_commands.h"
 
+#include "app/default_button.h"
+#include "app/message_box.h"
+#include "app/status_label.h"
+#include "common/number_text.h"
+#include "export/copy_dialog.h"
+#include "export/export_engine.h"
+#include "export/save_dialog.h"
 #include "search/range_search.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
 #include <QWidget>
+#include <QWindow>
+
+#ifdef __linux__
+#include <fcntl.h>
+
+#include <cerrno>
+#endif
+
+namespace {
+
+// Reserving the whole size first reports a full disk before a single page is
+// written, and lets the file system lay the file out in one piece. Where the
+// file system cannot reserve, the write simply goes ahead.
+bool reserveSpace([[maybe_unused]] QSaveFile& file, [[maybe_unused]] std::size_t bytes,
+                  [[maybe_unused]] QString& reason) {
+#ifdef __linux__
+    if (::fallocate(file.handle(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes)) != 0 &&
+        (errno == ENOSPC || errno == EFBIG)) {
+        reason = qt_error_string(errno);
+        return false;
+    }
+#endif
+    return true;
+}
+
+// Starts the disk write of every 8 MiB already handed over, so that the flush
+// the commit makes finds little left and a large save ends sooner.
+void startDiskWrite([[maybe_unused]] QSaveFile& file, qint64& flushed, qint64 written) {
+    constexpr qint64 step = qint64{8} << 20;
+    if (written - flushed < step)
+        return;
+#ifdef __linux__
+    ::sync_file_range(file.handle(), flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
+#endif
+    flushed = written;
+}
+
+// The dialogs have no parent (frmMain is disabled under them), so tell the
+// window system whose they are: it keeps them above frmMain and places them
+// over it.
+void showOver(QWidget* dialog, QWidget* frmMain) {
+    dialog->winId();
+    if (QWindow* owner = frmMain->window()->windowHandle())
+        dialog->windowHandle()->setTransientParent(owner);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+} // namespace
 
 ExportCommands::ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages,
                                QLabel* lblPageTotal, QLabel* lblSearch)
     : QObject(frmMain), frmMain_(frmMain), pages_(pages), lblPageTotal_(lblPageTotal),
       lblSearch_(lblSearch) {}
 
-void ExportCommands::cmdCopy_Click() {}
-void ExportCommands::cmdSave_Click() {}
+ExportCommands::~ExportCommands() {
+    delete copyDialog_;
+    delete saveDialog_;
+}
+
+void ExportCommands::cmdCopy_Click() {
+    QGuiApplication::clipboard()->clear();
+    setStatusColour(lblSearch_, StatusColour::Working);
+    lblSearch_->setText(QStringLiteral("Copying..."));
+    frmMain_->setEnabled(false);
+    if (!copyDialog_)
+        copyDialog_ = new CopyDialog(
+            frmMain_, lblPageTotal_, [this] { Copy(); }, [this] { Cancelling(); });
+    // Taken in again whenever the total has changed since the last opening,
+    // so a new search is never checked against the old total.
+    if (copyTotal_ != lblPageTotal_->text()) {
+        copyTotal_ = lblPageTotal_->text();
+        copyDialog_->UpdatelblMax();
+    }
+    copyDialog_->Text2->setText(lblPageTotal_->text());
+    showOver(copyDialog_, frmMain_);
+}
+
+void ExportCommands::Copy() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    setStatusColour(lblSearch_, StatusColour::Working);
+    lblSearch_->setText(QStringLiteral("Copying..."));
+    lblSearch_->repaint();
+    // The dialog let only valid numbers through.
+    const double first = korvane::parseNumber(copyDialog_->Text1->text().toStdString()).value_or(1);
+    const double last = korvane::parseNumber(copyDialog_->Text2->text().toStdString()).value_or(0);
+    const std::string text = korvane::exporting::joinPages(pages_, first, last);
+    clipboard->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    setStatusColour(lblSearch_, StatusColour::Idle);
+    lblSearch_->setText(QStringLiteral("Copy Completed..."));
+    lblSearch_->repaint();
+}
+
+void ExportCommands::Cancelling() {
+    lblSearch_->setText(QStringLiteral("Ready"));
+    setStatusColour(lblSearch_, StatusColour::Idle);
+}
+
+void ExportCommands::cmdSave_Click() {
+    frmMain_->setEnabled(false);
+    if (!saveDialog_) {
+        saveDialog_ = new SaveDialog(frmMain_, lblPageTotal_,
+                                     [this](double first, double last) { SaveFile(first, last); });
+        saveDialog_->Form_Load();
+    }
+    showOver(saveDialog_, frmMain_);
+    saveDialog_->defaultButton().set(saveDialog_->cmdSave);
+    saveDialog_->cmdSave->setFocus();
+    saveDialog_->ProgressBar1->setValue(0);
+    saveDialog_->txtFrom->setText(QStringLiteral("1"));
+    saveDialog_->txtTo->setText(lblPageTotal_->text());
+}
+
+void ExportCommands::SaveFile(double first, double last) {
+    const QString path = saveDialog_->txtLocation->text();
+    QSaveFile file(path);
+    QString reason;
+    // Unbuffered: the engine already hands over large pieces.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reason = file.errorString();
+    } else if (!reserveSpace(file, korvane::exporting::resultsFileSize(pages_, first, last),
+                             reason)) {
+        file.cancelWriting();
+    } else {
+        qint64 handedOver = 0;
+        qint64 flushed = 0;
+        const auto sink = [&](std::string_view bytes) {
+            const auto size = static_cast<qint64>(bytes.size());
+            if (file.write(bytes.data(), size) != size)
+                return false;
+            handedOver += size;
+            startDiskWrite(file, flushed, handedOver);
+            return true;
+        };
+        const bool written = korvane::exporting::writeResults(
+            pages_, first, last, sink, [this](float percent) { showProgress(percent); });
+        if (!written) {
+            reason = file.errorString();
+            file.cancelWriting(); // the old file, if any, stays as it was
+        } else if (!file.commit()) {
+            reason = file.errorString();
+        }
+    }
+    if (reason.isEmpty())
+        return;
+    saveDialog_->ProgressBar1->setValue(0);
+    showMessage(saveDialog_, QStringLiteral("The results could not be saved to \"%1\".\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void ExportCommands::showProgress(float percent) {
+    // Called for every page; the bar is redrawn only when its value moves.
+    QProgressBar* bar = saveDialog_->ProgressBar1;
+    const int value = static_cast<int>(percent);
+    if (value == bar->value())
+        return;
+    bar->setValue(value);
+    bar->repaint();
+}

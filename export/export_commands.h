@@ -3,27 +3,46 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
+class CopyDialog;
 class QLabel;
 class QWidget;
+class SaveDialog;
 
 namespace korvane::search {
 class PageStore;
 }
 
 class ExportCommands : public QObject {
-public:
+  public:
     // frmMain is disabled while a dialog is open. The store, the page total
     // caption and the status line belong to the search tab and outlive this.
-    ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages,
-                   QLabel* lblPageTotal, QLabel* lblSearch);
+    ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages, QLabel* lblPageTotal,
+                   QLabel* lblSearch);
+    ~ExportCommands() override;
 
+    // Both run for their button and for their menu item.
     void cmdCopy_Click();
     void cmdSave_Click();
 
-private:
+    // The dialogs once they have been opened (null before).
+    CopyDialog* frmCopy() const { return copyDialog_; }
+    SaveDialog* Save() const { return saveDialog_; }
+
+  private:
+    void Copy();
+    void Cancelling();
+    void SaveFile(double first, double last);
+    void showProgress(float percent);
+
     QWidget* frmMain_;
     const korvane::search::PageStore& pages_;
     QLabel* lblPageTotal_;
     QLabel* lblSearch_;
+    // Top-level windows without a parent, so they are ours to delete.
+    CopyDialog* copyDialog_ = nullptr;
+    SaveDialog* saveDialog_ = nullptr;
+    // The page total the copy dialog last took in.
+    QString copyTotal_;
 };

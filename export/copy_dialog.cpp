@@ -1,0 +1,166 @@
+// The copy dialog's controls, its "Copy All" box and the checks behind "Copy...".
+#include "export/copy_dialog.h"
+
+#include "app/default_button.h"
+#include "app/message_box.h"
+#include "export/export_engine.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+// lblMax sits over this run of blanks in Label1's sentence.
+const QString label1Head = QStringLiteral("You can choose to copy any page(s) between 1 and ");
+const QString label1Text = QStringLiteral("You can choose to copy any page(s) between 1 and "
+                                          "            , you can copy up to 1000 pages at a time!");
+
+template <typename T> T* named(T* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::function<void()> copy,
+                       std::function<void()> cancelling)
+    : QWidget(nullptr, Qt::Dialog), frmMain_(frmMain), lblPageTotal_(lblPageTotal),
+      copy_(std::move(copy)), cancelling_(std::move(cancelling)) {
+    // No parent: frmMain is disabled while this is open, and a disabled parent
+    // would disable its child windows too.
+    setObjectName("frmCopy");
+    setWindowTitle(QStringLiteral("Copy Options..."));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    Image1 = named(new QLabel(this), "Image1");
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+    Label1 = named(new QLabel(label1Text, this), "Label1");
+    lblMax = named(new QLabel(Label1), "lblMax");
+    lblMax->setAlignment(Qt::AlignCenter);
+    Label1->installEventFilter(this);
+
+    Frame1 = named(new QGroupBox(QStringLiteral("Copy pages:"), this), "Frame1");
+    Label2 = named(new QLabel(QStringLiteral("Beginning  page:"), Frame1), "Label2");
+    Label3 = named(new QLabel(QStringLiteral("Ending page:"), Frame1), "Label3");
+    Text1 = named(new QLineEdit(QStringLiteral("1"), Frame1), "Text1");
+    Text2 = named(new QLineEdit(QStringLiteral("1"), Frame1), "Text2");
+    auto* spanGrid = new QGridLayout(Frame1);
+    spanGrid->addWidget(Label2, 0, 0);
+    spanGrid->addWidget(Text1, 0, 1);
+    spanGrid->addWidget(Label3, 1, 0);
+    spanGrid->addWidget(Text2, 1, 1);
+
+    chkCopy = named(new QCheckBox(QStringLiteral("Copy All (if < 1000 pages)"), this), "chkCopy");
+    cmdCopy = named(new QPushButton(QStringLiteral("Copy..."), this), "cmdCopy");
+    cmdCancel = named(new QPushButton(QStringLiteral("Close"), this), "cmdCancel");
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(Image1, 0, Qt::AlignTop);
+    top->addWidget(Label1, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(Frame1, 1);
+    auto* side = new QVBoxLayout;
+    side->addWidget(chkCopy);
+    side->addStretch();
+    middle->addLayout(side);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCopy);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+
+    defaultButton_ = new DefaultButton(this);
+    defaultButton_->set(cmdCopy);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &CopyDialog::cmdCancel_Click);
+    connect(chkCopy, &QCheckBox::toggled, this, &CopyDialog::chkCopy_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &CopyDialog::cmdCopy_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &CopyDialog::cmdCancel_Click);
+}
+
+void CopyDialog::UpdatelblMax() {
+    lblMax->setText(lblPageTotal_->text());
+    if (korvane::exporting::offersCopyAll(lblMax->text().toStdString())) {
+        chkCopy->setChecked(true);
+        chkCopy->setEnabled(true);
+    } else {
+        chkCopy->setEnabled(false);
+        chkCopy->setChecked(false);
+    }
+}
+
+void CopyDialog::chkCopy_Click() {
+    if (chkCopy->isChecked()) {
+        Text1->setEnabled(false);
+        Text2->setEnabled(false);
+        Text1->setText(QStringLiteral("1"));
+        Text2->setText(lblPageTotal_->text());
+    } else {
+        Text1->setEnabled(true);
+        Text2->setEnabled(true);
+    }
+}
+
+void CopyDialog::cmdCopy_Click() {
+    const auto error = korvane::exporting::checkCopyRequest(
+        Text1->text().toStdString(), Text2->text().toStdString(), lblMax->text().toStdString());
+    if (error) {
+        showMessage(this, QString::fromStdString(error->message));
+        if (error->focus == korvane::exporting::Focus::First)
+            Text1->setFocus();
+        else if (error->focus == korvane::exporting::Focus::Last)
+            Text2->setFocus();
+        return;
+    }
+    returnToMain();
+    copy_();
+}
+
+void CopyDialog::cmdCancel_Click() {
+    returnToMain();
+    cancelling_();
+}
+
+void CopyDialog::returnToMain() {
+    hide();
+    frmMain_->show();
+    frmMain_->raise();
+    frmMain_->activateWindow();
+    frmMain_->setEnabled(true);
+}
+
+void CopyDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    cmdCancel_Click();
+}
+
+bool CopyDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1 && (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
+                              event->type() == QEvent::FontChange))
+        placeMax();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CopyDialog::placeMax() {
+    // Over the blanks between "1 and " and the comma, whatever the font.
+    const QFontMetrics metrics = Label1->fontMetrics();
+    const QRect area = Label1->contentsRect();
+    const int left = area.left() + metrics.horizontalAdvance(label1Head);
+    const int width = metrics.horizontalAdvance(QString(12, u' '));
+    const int lineHeight = metrics.height();
+    const int top = area.top() + (area.height() - lineHeight) / 2;
+    lblMax->setGeometry(left, top, width, lineHeight);
+}

@@ -1,0 +1,55 @@
+// frmCopy, "Copy Options...": picks the span of result pages (at most 1000)
+// that frmMain's Copy puts on the clipboard.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class DefaultButton;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class CopyDialog : public QWidget {
+  public:
+    // `copy` and `cancelling` are frmMain's Copy and Cancelling; the dialog
+    // reads the page total from lblPageTotal and gives frmMain back its input.
+    CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::function<void()> copy,
+               std::function<void()> cancelling);
+
+    // Takes the page total into lblMax and offers "Copy All" when it allows.
+    void UpdatelblMax();
+    void chkCopy_Click();
+    void cmdCopy_Click();
+    void cmdCancel_Click();
+
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QCheckBox* chkCopy = nullptr;
+    QLabel* lblMax = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* cmdCopy = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QLabel* Image1 = nullptr;
+
+  protected:
+    // The frame's close button acts as "Close", so frmMain is never left disabled.
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void returnToMain();
+    void placeMax();
+
+    QWidget* frmMain_;
+    const QLabel* lblPageTotal_;
+    std::function<void()> copy_;
+    std::function<void()> cancelling_;
+    DefaultButton* defaultButton_ = nullptr;
+};

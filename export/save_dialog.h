@@ -1,0 +1,68 @@
+// Save, "Saving results to File": the span of pages, the drive, directory and
+// file name of the results file, and the progress of frmMain's SaveFile.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class DefaultButton;
+class DirectoryList;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+class SaveDialog : public QWidget {
+  public:
+    // `saveFile` is frmMain's SaveFile, given the typed first and last page.
+    SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
+               std::function<void(double first, double last)> saveFile);
+
+    DefaultButton& defaultButton() { return *defaultButton_; }
+
+    void Form_Load();
+    void Drives_Change();
+    void Directory_Change();
+    void Directory_Click();
+    void Filename_Change();
+    void chkPages_Click();
+    void cmdSave_Click();
+    void cmdCancel_Click();
+
+    QGroupBox* Frame1 = nullptr;
+    QCheckBox* chkPages = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* txtFrom = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* txtTo = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Filename = nullptr;
+    QLabel* Label2 = nullptr;
+    // Each entry's data is the root path of a mounted file system.
+    QComboBox* Drives = nullptr;
+    DirectoryList* Directory = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtLocation = nullptr;
+    QLabel* Label4 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+  protected:
+    // The frame's close button acts as "Close", so frmMain is never left disabled.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void fillDrives();
+    void setLocation();
+
+    QWidget* frmMain_;
+    const QLabel* lblPageTotal_;
+    std::function<void(double, double)> saveFile_;
+    DefaultButton* defaultButton_ = nullptr;
+    int driveShown_ = -1; // the drive whose directory is listed
+};
