@@ -1,0 +1,89 @@
+// The copy and save dialogs' checks on any typed texts, and what a request that
+// passes them produces: never a page outside the store, a file exactly the size
+// announced, progress within 0..100.
+#include "common/number_text.h"
+#include "export/export_engine.h"
+#include "search/range_search.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace {
+
+const korvane::search::PageStore& store() {
+    static korvane::search::PageStore pages = [] {
+        korvane::search::PageStore filled;
+        const auto range = std::get<korvane::search::SearchRange>(
+            korvane::search::validateBounds("0", "60000"));
+        korvane::search::runSearch(range, filled);
+        return filled;
+    }();
+    return pages;
+}
+
+// Splits the input at line feeds into exactly `n` texts.
+std::vector<std::string_view> fields(std::string_view in, std::size_t n) {
+    std::vector<std::string_view> out;
+    while (out.size() + 1 < n) {
+        const std::size_t cut = in.find('\n');
+        if (cut == std::string_view::npos)
+            break;
+        out.push_back(in.substr(0, cut));
+        in.remove_prefix(cut + 1);
+    }
+    out.push_back(in);
+    out.resize(n);
+    return out;
+}
+
+void checkExport(std::string_view firstText, std::string_view lastText) {
+    using namespace korvane::exporting;
+    const double first = *korvane::parseNumber(firstText);
+    const double last = *korvane::parseNumber(lastText);
+    const std::string joined = joinPages(store(), first, last);
+    const PageSpan span = pagesToExport(first, last, store().pageCount());
+    if (span.size() > 0 && (span.first < 1 || span.last > store().pageCount()))
+        std::abort();
+    std::size_t written = 0;
+    const bool ok = writeResults(
+        store(), first, last,
+        [&](std::string_view bytes) {
+            written += bytes.size();
+            return true;
+        },
+        [](float percent) {
+            if (!(percent >= 0 && percent <= 100))
+                std::abort();
+        });
+    if (!ok || written != resultsFileSize(store(), first, last))
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace korvane::exporting;
+    const std::string_view in(reinterpret_cast<const char*>(data), size);
+    const auto f = fields(in, 4);
+    const std::string total = korvane::decimalDigits(store().pageCount());
+    const std::string_view caption = f[2].empty() ? std::string_view(total) : f[2];
+
+    if (const auto refused = checkCopyRequest(f[0], f[1], caption); refused) {
+        if (refused->message.empty())
+            std::abort();
+    } else {
+        checkExport(f[0], f[1]);
+    }
+    if (const auto refused = checkSaveRequest(f[0], f[1], caption, f[3]); refused) {
+        if (refused->message.empty())
+            std::abort();
+    } else {
+        checkExport(f[0], f[1]);
+    }
+    offersCopyAll(caption);
+    return 0;
+}
