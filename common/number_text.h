@@ -29,7 +29,9 @@ std::optional<DecimalText> splitDecimal(std::string_view text);
 // for a double read as zero.
 std::optional<double> parseNumber(std::string_view text);
 
-inline bool isValidNumber(std::string_view text) { return parseNumber(text).has_value(); }
+inline bool isValidNumber(std::string_view text) {
+    return parseNumber(text).has_value();
+}
 
 // Int(x): the largest whole number not above x.
 double intPart(double x);
