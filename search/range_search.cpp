@@ -404,7 +404,7 @@ std::optional<std::uint64_t> lastFitting(std::uint64_t lo, std::uint64_t hi, Fit
 
 // The part of the lower half's work the helper thread takes; the calling
 // thread first counts the helper's primes to learn where its own text starts.
-constexpr double helperShare = 0.55;
+constexpr double helperShare = 0.60;
 
 // Near the top of the range the sieve needs hundreds of megabytes of sieving
 // primes per pass; a second pass (the count) and a second sieve would cost
