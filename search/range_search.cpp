@@ -250,7 +250,7 @@ void writePart(Part& part, char* buf, const SearchLimits& limits, const BatchFn&
     // The digits above the low four change every 10000 numbers: keep them
     // written out, with their blank, and the length and page limit they imply.
     std::uint64_t highBase = 0;
-    char highText[16];
+    char highText[16] = {};
     std::size_t highLen = 0;
     std::size_t len = 0;
     std::size_t threshold = never;
@@ -326,7 +326,7 @@ void writePart(Part& part, char* buf, const SearchLimits& limits, const BatchFn&
                 closed >= limits.maxPages && pageBegin == out ? Stop::PagesFull : Stop::TextFull;
         if (lastBatch || stopped)
             break;
-        if (betweenBatches)
+        if (betweenBatches && written > 0)
             betweenBatches(lastPrime);
     }
     part.cursor = Cursor{static_cast<std::size_t>(out - buf),
@@ -495,8 +495,10 @@ SearchOutcome runSearch(const SearchRange& range, PageStore& store, const Progre
         }
         {
             std::unique_lock lock(mutex);
-            while (!doneSignal.wait_for(lock, std::chrono::milliseconds(20),
-                                        [&] { return lowerDone; }))
+            // The helper usually ends about when this thread does; until it
+            // does, pass on its progress.
+            while (
+                !doneSignal.wait_for(lock, std::chrono::milliseconds(1), [&] { return lowerDone; }))
                 report(upper.hi - upper.lo);
         }
         helper.join();
