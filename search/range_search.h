@@ -73,8 +73,9 @@ struct SearchOutcome {
     double percentDone = 100;    // below 100 only when the search stopped early
 };
 
-// Called with the percentage reached, on the thread that called runSearch,
-// every few thousand primes (far more often than once every 40 pages).
+// Called with the percentage reached (rising, 0 to 100) on the thread that
+// called runSearch, about every thousand primes: far more often than once
+// every 40 pages, so a window should repaint only when its caption changes.
 using ProgressFn = std::function<void(double percent)>;
 
 // The store's limits and when to use a second core; tests shrink them.
