@@ -402,8 +402,9 @@ std::optional<std::uint64_t> lastFitting(std::uint64_t lo, std::uint64_t hi, Fit
     return good;
 }
 
-// The part of the lower half's work the helper thread takes; the calling
-// thread first counts the helper's primes to learn where its own text starts.
+// The share of the planned text that the helper thread writes (the lower
+// numbers): the calling thread first counts the helper's primes to learn where
+// its own text starts, so it gets less to write.
 constexpr double helperShare = 0.60;
 
 // Near the top of the range the sieve needs hundreds of megabytes of sieving
@@ -412,7 +413,8 @@ constexpr double helperShare = 0.60;
 constexpr std::uint64_t parallelUpTo = 100'000'000'000'000;
 
 // Stay this far below the limits when planning the two-thread stretch, so the
-// estimate's error cannot make it overrun them.
+// estimate's error hardly ever makes it overrun them (which would cost time,
+// never a wrong page: the limits are checked exactly as the text is written).
 constexpr double planMargin = 0.97;
 
 } // namespace
@@ -426,9 +428,9 @@ SearchOutcome runSearch(const SearchRange& range, PageStore& store, const Progre
         return 100.0 / span * static_cast<double>(reached);
     };
 
-    // Plan: the stretch that surely fits the store may be split across two
-    // threads; anything after it is written here, one prime at a time, until
-    // the range or the store ends.
+    // Plan: the stretch that should fit the store may be split across two
+    // threads; anything after it is written on this thread until the range or
+    // the store ends.
     const auto planned = lastFitting(first, range.last, [&](const Estimate& e) {
         return e.pages <= planMargin * static_cast<double>(limits.maxPages) &&
                e.bytes <= planMargin * static_cast<double>(limits.maxBytes);
