@@ -8,13 +8,13 @@
 namespace korvane {
 
 class ElapsedClock {
-public:
+  public:
     void start() { start_ = end_ = Clock::now(); }
     void stop() { end_ = Clock::now(); }
     // Whole seconds between start() and stop().
     long long seconds() const;
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
     Clock::time_point start_{};
     Clock::time_point end_{};

@@ -2,6 +2,7 @@
 // locale-free, which matters once QApplication has switched the C locale.
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,8 +12,12 @@
 namespace korvane {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string_view trimBlanks(std::string_view s) {
     while (!s.empty() && isBlank(s.front()))
@@ -28,6 +33,21 @@ std::string_view takeDigits(std::string_view& s) {
         ++n;
     std::string_view digits = s.substr(0, n);
     s.remove_prefix(n);
+    return digits;
+}
+
+constexpr std::int64_t maxDecimalExponent = 308;
+constexpr std::string_view largestWritten = "179769313486232";
+
+// The digits of a number from its first non-zero one, without trailing zeros.
+std::string significantDigits(const DecimalText& parts) {
+    std::string digits(parts.intDigits);
+    digits += parts.fracDigits;
+    const size_t firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos)
+        return {};
+    digits.erase(0, firstNonZero);
+    digits.erase(digits.find_last_not_of('0') + 1);
     return digits;
 }
 
@@ -80,6 +100,7 @@ std::optional<double> parseNumber(std::string_view text) {
     if (ec == std::errc::result_out_of_range) {
         // Tell overflow from underflow by the decimal exponent of the leading
         // significant digit; a value too small for a double reads as zero.
+        const std::string digits = significantDigits(*parts);
         std::int64_t lead = parts->exponent;
         const size_t firstNonZero = parts->intDigits.find_first_not_of('0');
         if (firstNonZero != std::string_view::npos) {
@@ -91,9 +112,18 @@ std::optional<double> parseNumber(std::string_view text) {
             else
                 lead -= static_cast<std::int64_t>(f) + 1;
         }
-        if (lead > 0)
+        if (lead > maxDecimalExponent)
             return std::nullopt;
-        value = 0;
+        if (lead == maxDecimalExponent) {
+            // The largest double is written "1.79769313486232E+308", which lies
+            // just above it; every text up to that one reads as the largest.
+            // Both digit strings lack trailing zeros, so text order is value order.
+            if (digits > largestWritten)
+                return std::nullopt;
+            value = std::numeric_limits<double>::max();
+        } else {
+            value = 0;
+        }
     } else if (ec != std::errc() || end != s.data() + s.size()) {
         return std::nullopt;
     }
@@ -102,25 +132,34 @@ std::optional<double> parseNumber(std::string_view text) {
     return parts->negative ? -value : value;
 }
 
-double intPart(double x) { return std::floor(x); }
+double intPart(double x) {
+    return std::floor(x);
+}
 
-double nearestEven(double x) { return std::nearbyint(x); } // default mode rounds halves to even
+double nearestEven(double x) {
+    return std::nearbyint(x);
+} // default mode rounds halves to even
 
 std::string generalForm(double x) {
-    if (x == 0 || std::isnan(x))
+    if (x == 0)
         return "0";
+    // Never shown: every caller refuses these first. Still, say what they are.
+    if (std::isnan(x))
+        return "nan";
     if (std::isinf(x))
-        return x < 0 ? "-1.#INF" : "1.#INF";
+        return x < 0 ? "-inf" : "inf";
     // d.dddddddddddddde±XX: 15 significant digits, rounded to nearest.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::abs(x), std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::abs(x), std::chars_format::scientific, 14);
     std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
     const size_t ePos = sci.find('e');
     std::string digits;
     digits += sci[0];
     digits += sci.substr(2, ePos - 2);
     int exponent = 0;
-    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+'), sci.data() + sci.size(), exponent);
+    std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+'), sci.data() + sci.size(),
+                    exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
@@ -138,7 +177,8 @@ std::string generalForm(double x) {
         const int mag = std::abs(exponent);
         if (mag < 10)
             out += '0';
-        out += std::to_string(mag);
+        char expBuf[8];
+        out.append(expBuf, std::to_chars(expBuf, expBuf + sizeof expBuf, mag).ptr);
     } else if (exponent < 0) {
         out += "0.";
         out.append(static_cast<size_t>(-exponent - 1), '0');
@@ -162,7 +202,9 @@ std::string leadingBlankForm(double x) {
     return text.front() == '-' ? text : ' ' + text;
 }
 
-std::string leadingBlankForm(std::uint64_t n) { return ' ' + decimalDigits(n); }
+std::string leadingBlankForm(std::uint64_t n) {
+    return ' ' + decimalDigits(n);
+}
 
 std::string hashFormat(double x) {
     if (!std::isfinite(x))

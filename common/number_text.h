@@ -25,11 +25,14 @@ struct DecimalText {
 std::optional<DecimalText> splitDecimal(std::string_view text);
 
 // The 64-bit value of a number text, or nothing when the text does not follow
-// the rule or its value lies beyond the double range ("1e400"). Values too small
-// for a double read as zero.
+// the rule or its value lies beyond the double range ("1e400"). The range ends
+// at 1.79769313486232E+308, the written form of the largest double, so every
+// text the program writes reads back. Values too small for a double read as zero.
 std::optional<double> parseNumber(std::string_view text);
 
-inline bool isValidNumber(std::string_view text) { return parseNumber(text).has_value(); }
+inline bool isValidNumber(std::string_view text) {
+    return parseNumber(text).has_value();
+}
 
 // Int(x): the largest whole number not above x.
 double intPart(double x);

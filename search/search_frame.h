@@ -11,7 +11,7 @@ class QLabel;
 class QPushButton;
 
 class SearchFrame : public QWidget {
-public:
+  public:
     explicit SearchFrame(DefaultButton& defaultButton, QWidget* parent = nullptr);
 
     // The result pages of the last search (empty after Clear and Reset).
@@ -24,7 +24,7 @@ public:
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdSave = nullptr;
 
-private:
+  private:
     DefaultButton& defaultButton_;
     korvane::search::PageStore pages_;
 };
