@@ -2,9 +2,11 @@
 #include "export/export_engine.h"
 
 #include "search/range_search.h"
+#include "tests/page_fill.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,13 +15,9 @@ using korvane::search::PageStore;
 
 namespace {
 
-PageStore storeOf(const std::vector<std::string>& pages) {
-    PageStore store;
-    store.pageEnds().push_back(0);
-    for (const auto& page : pages) {
-        store.text() += page;
-        store.pageEnds().push_back(store.text().size());
-    }
+std::unique_ptr<PageStore> storeOf(const std::vector<std::string>& pages) {
+    auto store = std::make_unique<PageStore>();
+    fillPages(*store, pages);
     return store;
 }
 
@@ -46,17 +44,18 @@ const std::string header = "Prime number generation:  Using Korvane 6\r\n\r\n";
 } // namespace
 
 TEST(ResultsFile, singlePageIsTheFiftyFourByteExample) {
-    const SavedFile file = save(storeOf({"2 3 5 7"}), 1, 1);
+    const SavedFile file = save(*storeOf({"2 3 5 7"}), 1, 1);
     EXPECT_TRUE(file.ok);
     EXPECT_EQ(file.bytes, "Prime number generation:  Using Korvane 6\r\n\r\n2 3 5 7\r\n");
     EXPECT_EQ(file.bytes.size(), 54u);
-    EXPECT_EQ(resultsFileSize(storeOf({"2 3 5 7"}), 1, 1), 54u);
+    EXPECT_EQ(resultsFileSize(*storeOf({"2 3 5 7"}), 1, 1), 54u);
     // One page: 100 for the empty range, 0 while it is written, 100 at the end.
     EXPECT_EQ(file.progress, (std::vector<float>{100, 0, 100}));
 }
 
 TEST(ResultsFile, everyPageIsOneLineAndEmptyPagesGiveEmptyLines) {
-    const PageStore store = storeOf({"2 3 5", "", " 11 13", ""});
+    const auto owned = storeOf({"2 3 5", "", " 11 13", ""});
+    const PageStore& store = *owned;
     EXPECT_EQ(save(store, 1, 4).bytes, header + "2 3 5\r\n\r\n 11 13\r\n\r\n");
     const SavedFile middle = save(store, 2, 3);
     EXPECT_EQ(middle.bytes, header + "\r\n 11 13\r\n");
@@ -67,18 +66,18 @@ TEST(ResultsFile, spanBeyondPage32767IsWrittenWhole) {
     std::vector<std::string> pages;
     for (int k = 1; k <= 40000; ++k)
         pages.push_back(std::string(1, ' ').append(std::to_string(k)));
-    const SavedFile file = save(storeOf(pages), 32760, 40000);
+    const SavedFile file = save(*storeOf(pages), 32760, 40000);
     std::string expected = header;
     for (int k = 32760; k <= 40000; ++k)
         expected.append(pages[k - 1]).append("\r\n");
     EXPECT_EQ(file.bytes, expected);
-    EXPECT_EQ(resultsFileSize(storeOf(pages), 32760, 40000), expected.size());
+    EXPECT_EQ(resultsFileSize(*storeOf(pages), 32760, 40000), expected.size());
 }
 
 TEST(ResultsFile, largeFileGoesToTheSinkInBoundedPieces) {
     std::vector<std::string> pages(5000, std::string(1300, '7'));
     std::size_t largest = 0, total = 0, calls = 0;
-    writeResults(storeOf(pages), 1, 5000, [&](std::string_view bytes) {
+    writeResults(*storeOf(pages), 1, 5000, [&](std::string_view bytes) {
         largest = std::max(largest, bytes.size());
         total += bytes.size();
         ++calls;
@@ -92,7 +91,7 @@ TEST(ResultsFile, largeFileGoesToTheSinkInBoundedPieces) {
 TEST(ResultsFile, failingSinkStopsTheWriteAtOnce) {
     std::vector<std::string> pages(5000, std::string(1300, '7'));
     int calls = 0;
-    const bool ok = writeResults(storeOf(pages), 1, 5000, [&](std::string_view) {
+    const bool ok = writeResults(*storeOf(pages), 1, 5000, [&](std::string_view) {
         ++calls;
         return false;
     });
@@ -101,7 +100,8 @@ TEST(ResultsFile, failingSinkStopsTheWriteAtOnce) {
 }
 
 TEST(ResultsFile, fractionalEndsStayInsideTheStoreAndTheBar) {
-    const PageStore store = storeOf({"a", "b", "c"});
+    const auto owned = storeOf({"a", "b", "c"});
+    const PageStore& store = *owned;
     // nearest(3.5) is 4, one past the store; nearest(1.4) is 1, before first.
     const SavedFile file = save(store, 1.4, 3.5);
     EXPECT_EQ(file.bytes, header + "a\r\nb\r\nc\r\n");
@@ -117,7 +117,8 @@ TEST(ResultsFile, fractionalEndsStayInsideTheStoreAndTheBar) {
 }
 
 TEST(ClipboardText, pagesAreJoinedWithNothingBetween) {
-    const PageStore store = storeOf({"2 3 5 7", " 11 13", "", " 17"});
+    const auto owned = storeOf({"2 3 5 7", " 11 13", "", " 17"});
+    const PageStore& store = *owned;
     EXPECT_EQ(joinPages(store, 1, 2), "2 3 5 7 11 13");
     EXPECT_EQ(joinPages(store, 2, 4), " 11 13 17");
     EXPECT_EQ(joinPages(store, 3, 3), "");

@@ -8,6 +8,7 @@
 #include "export/export_engine.h"
 #include "export/save_dialog.h"
 #include "search/range_search.h"
+#include "tests/page_fill.h"
 #include "tests/widget_test_support.h"
 
 #include <QAction>
@@ -78,12 +79,11 @@ struct MainStandIn {
     }
     // `count` pages reading " 1", " 2", ...
     void numberedPages(std::size_t count) {
+        std::vector<std::string> texts;
+        for (std::size_t k = 1; k <= count; ++k)
+            texts.push_back(' ' + std::to_string(k));
         pages.clear();
-        pages.pageEnds().push_back(0);
-        for (std::size_t k = 1; k <= count; ++k) {
-            pages.text() += ' ' + std::to_string(k);
-            pages.pageEnds().push_back(pages.text().size());
-        }
+        fillPages(pages, texts);
         lblPageTotal->setText(QString::number(count));
     }
     QString joined(std::size_t first, std::size_t last) const {
