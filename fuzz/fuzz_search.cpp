@@ -1,0 +1,90 @@
+// Any two bound texts: the checks answer or the search runs, and on small
+// ranges the pages match a plain trial-division listing, also when the work is
+// split across two threads or the store fills up.
+#include "common/number_text.h"
+#include "search/range_search.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace {
+
+bool isPrime(std::uint64_t n) {
+    if (n < 2)
+        return false;
+    for (std::uint64_t d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return true;
+}
+
+// The pages as the search tab lays them out, written the slow and obvious way.
+std::vector<std::string> referencePages(std::uint64_t first, std::uint64_t last,
+                                        std::size_t maxPages) {
+    std::vector<std::string> pages(1);
+    bool needNewPage = false;
+    for (std::uint64_t n = first; n <= last; ++n) {
+        if (!isPrime(n))
+            continue;
+        if (needNewPage) {
+            if (pages.size() == maxPages)
+                break;
+            pages.emplace_back();
+            needNewPage = false;
+        }
+        const std::string digits = korvane::decimalDigits(n);
+        pages.back() += (n == 2 ? "" : " ") + digits;
+        const std::size_t limit = korvane::search::pageThreshold(digits.size());
+        needNewPage = limit != 0 && pages.back().size() >= limit;
+    }
+    return pages;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace korvane::search;
+    if (size < 2)
+        return 0;
+    // First byte: the page limit and whether to split the work; then From, a
+    // line feed, and To.
+    const std::size_t maxPages = 1 + data[0] % 8;
+    const bool split = data[0] & 0x80;
+    const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::size_t cut = rest.find('\n');
+    const std::string_view from = rest.substr(0, cut);
+    const std::string_view to = cut == std::string_view::npos ? "" : rest.substr(cut + 1);
+
+    const auto checked = validateBounds(from, to);
+    if (const auto* refused = std::get_if<BoundError>(&checked)) {
+        if (refused->message.empty())
+            std::abort();
+        return 0;
+    }
+    const SearchRange range = std::get<SearchRange>(checked);
+    if (range.first > range.last + 1)
+        std::abort();
+    // Only spans the reference can list at once: wide ones low down, narrow
+    // ones up to past the 10-digit boundary.
+    const std::uint64_t span = range.last - range.first;
+    if (!(range.last <= 10'000'000 && span <= 20000) &&
+        !(range.last <= 12'000'000'000ull && span <= 400))
+        return 0;
+
+    PageStore store;
+    SearchLimits limits;
+    limits.maxPages = maxPages;
+    limits.parallelFromBytes = split ? 0 : limits.parallelFromBytes;
+    const SearchOutcome outcome = runSearch(range, store, {}, limits);
+    const auto expected = referencePages(range.first, range.last, maxPages);
+    if (store.pageCount() != expected.size() || outcome.pageCount != expected.size())
+        std::abort();
+    for (std::size_t k = 1; k <= expected.size(); ++k)
+        if (store.page(k) != expected[k - 1])
+            std::abort();
+    return 0;
+}
