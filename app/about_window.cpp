@@ -75,6 +75,7 @@ AboutWindow::AboutWindow(QWidget* frmMain) : QWidget(nullptr), frmMain_(frmMain)
     layout->addWidget(Label12);
     layout->addWidget(cmdReturnToProgram, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(fontMetrics().horizontalAdvance(Label11->text()) + 60);
     cmdReturnToProgram->setFocus();
 }
 
@@ -86,7 +87,9 @@ void AboutWindow::cmdReturnToProgram_Click() {
     frmMain_->setEnabled(true);
 }
 
+// Accepted, so that a quit of the whole program is never held up here; closing
+// only hides the window, which keeps its state for the next opening.
 void AboutWindow::closeEvent(QCloseEvent* event) {
-    event->ignore(); // hidden, not closed: the window keeps its state for next time
     cmdReturnToProgram_Click();
+    event->accept();
 }
