@@ -244,7 +244,7 @@ TEST_F(MainWindowTest, aboutWindowShowsTheProductDetails) {
 int runUntilEnd(const std::function<void()>& action) {
     QTimer guard; // dies with this call, so it cannot end a later test's loop
     guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    QObject::connect(&guard, &QTimer::timeout, &guard, [] { QCoreApplication::exit(99); });
     guard.start(2000);
     QTimer::singleShot(0, &guard, action);
     return QApplication::exec();
