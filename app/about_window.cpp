@@ -1,6 +1,95 @@
+// The About window: fixed texts in a "Program's Information:" frame and the
+// button that returns to the main window.
 #include "app/about_window.h"
+
+#include "app/default_button.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const char* text) {
+    auto* l = new QLabel(QString::fromUtf8(text), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+} // namespace
 
 AboutWindow::AboutWindow(QWidget* frmMain) : QWidget(nullptr), frmMain_(frmMain) {
     setObjectName("About");
     setWindowTitle(QStringLiteral("About Window"));
+    defaultButton_ = new DefaultButton(this);
+
+    auto* Frame1 = new QGroupBox(QStringLiteral("Program's Information:"), this);
+    Frame1->setObjectName("Frame1");
+    auto* grid = new QGridLayout(Frame1);
+    grid->setHorizontalSpacing(16);
+    struct Pair {
+        const char* captionName;
+        const char* caption;
+        const char* valueName;
+        const char* value;
+    };
+    const Pair pairs[] = {
+        {"Label4", "Author/Prog.", "Label9", "The Korvane 6 developers"},
+        {"Label18", "Author's E-mail:", "Label17", "not published"},
+        {"Label2", "Product Name:", "Label7", "Korvane"},
+        {"Label3", "Version:", "Label8", "6.0 Final"},
+        {"Label14", "Language:", "Label13", "C++ with Qt 6"},
+        {"Label5", "Release Date:", "Label10", "December 2026"},
+    };
+    int row = 0;
+    for (const Pair& pair : pairs) {
+        grid->addWidget(label(Frame1, pair.captionName, pair.caption), row, 0);
+        grid->addWidget(label(Frame1, pair.valueName, pair.value), row++, 1);
+    }
+    // The web address has the line below its caption to itself.
+    grid->addWidget(label(Frame1, "Label1", "Author's Website:"), row++, 0, 1, 2);
+    grid->addWidget(label(Frame1, "Label6", "not published"), row++, 1);
+    auto* Label11 = label(Frame1, "Label11",
+                          "Send any feedback regarding this program to the author by e-mail.");
+    Label11->setWordWrap(true);
+    grid->addWidget(Label11, row++, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    auto* Label12 = label(this, "Label12",
+                          "This program has been tested to search from 0 through 100 million "
+                          "numbers.");
+    Label12->setWordWrap(true);
+
+    cmdReturnToProgram = new QPushButton(QStringLiteral("&Return to Program"), this);
+    cmdReturnToProgram->setObjectName("cmdReturnToProgram");
+    cmdReturnToProgram->setToolTip(QStringLiteral("Return to Program"));
+    connect(cmdReturnToProgram, &QPushButton::clicked, this,
+            &AboutWindow::cmdReturnToProgram_Click);
+    defaultButton_->set(cmdReturnToProgram);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Frame1);
+    layout->addWidget(Label12);
+    layout->addWidget(cmdReturnToProgram, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(fontMetrics().horizontalAdvance(Label11->text()) + 60);
+    cmdReturnToProgram->setFocus();
+}
+
+void AboutWindow::cmdReturnToProgram_Click() {
+    hide();
+    frmMain_->show();
+    frmMain_->raise();
+    frmMain_->activateWindow();
+    frmMain_->setEnabled(true);
+}
+
+// Accepted, so that a quit of the whole program is never held up here; closing
+// only hides the window, which keeps its state for the next opening.
+void AboutWindow::closeEvent(QCloseEvent* event) {
+    cmdReturnToProgram_Click();
+    event->accept();
 }

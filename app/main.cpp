@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    MainWindow window;
-    window.show();
+    MainWindow frmMain;
+    frmMain.show();
     return app.exec();
 }

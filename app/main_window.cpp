@@ -1,3 +1,5 @@
+// frmMain: builds the tab strip, the three frames and the menus, prepares every
+// tab at start-up, and switches frames when the tab strip is released.
 #include "app/main_window.h"
 
 #include "app/about_window.h"
@@ -7,7 +9,12 @@
 #include "factor/factor_frame.h"
 #include "search/search_frame.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -15,7 +22,17 @@ MainWindow::MainWindow() {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Korvane 6"));
     defaultButton_ = new DefaultButton(this);
+    createFrames();
+    createMenus();
+    connectCommands();
+    Form_Load();
+    resize(sizeHint().expandedTo(QSize(820, 560)));
+}
 
+// Owns the About window, which is a top-level window of its own.
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createFrames() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     TabStrip1 = new QTabBar(central);
@@ -23,6 +40,12 @@ MainWindow::MainWindow() {
     TabStrip1->addTab(QStringLiteral("Primes Search"));
     TabStrip1->addTab(QStringLiteral("Calculator"));
     TabStrip1->addTab(QStringLiteral("Factor a Number"));
+    TabStrip1->setExpanding(false);
+    TabStrip1->setDrawBase(true);
+    // Frames follow the strip only on a mouse release over it; a strip that took
+    // the keyboard focus or the wheel could show one tab over another's frame.
+    TabStrip1->setFocusPolicy(Qt::NoFocus);
+    TabStrip1->installEventFilter(this);
     layout->addWidget(TabStrip1);
 
     BigFrame_1 = new SearchFrame(*defaultButton_, central);
@@ -31,13 +54,129 @@ MainWindow::MainWindow() {
     BigFrame_2->setObjectName("BigFrame_2");
     BigFrame_3 = new FactorFrame(*defaultButton_, central);
     BigFrame_3->setObjectName("BigFrame_3");
-    for (QWidget* frame : {static_cast<QWidget*>(BigFrame_1), static_cast<QWidget*>(BigFrame_2),
-                           static_cast<QWidget*>(BigFrame_3)})
-        layout->addWidget(frame);
-    BigFrame_2->hide();
-    BigFrame_3->hide();
+    for (int index = 1; index <= 3; ++index)
+        layout->addWidget(frame(index), 1);
     setCentralWidget(central);
+}
 
-    export_ = new ExportCommands(this, BigFrame_1->pages(), BigFrame_1->lblPageTotal,
-                                 BigFrame_1->lblSearch);
+void MainWindow::createMenus() {
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    const auto separator = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addSeparator();
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    const auto menu = [this](const char* name, const QString& caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    mnuFile = menu("mnuFile", QStringLiteral("&File"));
+    mnuSave = item(mnuFile, "mnuSave", QStringLiteral("&Save"));
+    mnuSep1 = separator(mnuFile, "mnuSep1");
+    mnuExit = item(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuView = menu("mnuView", QStringLiteral("&View"));
+    mnuReset = item(mnuView, "mnuReset", QStringLiteral("&Reset"));
+    mnuClear = item(mnuView, "mnuClear", QStringLiteral("&Clear"));
+    mnuCopy = item(mnuView, "mnuCopy", QStringLiteral("&Copy"));
+    mnuSep2 = separator(mnuView, "mnuSep2");
+    mnuNextPage = item(mnuView, "mnuNextPage", QStringLiteral("&Next Page"));
+    mnuPreviousPage = item(mnuView, "mnuPreviousPage", QStringLiteral("&Previous Page"));
+    mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
+    mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+}
+
+void MainWindow::connectCommands() {
+    SearchFrame* search = BigFrame_1;
+    search->setMenuItems(mnuSave, mnuCopy, mnuClear);
+    export_ = new ExportCommands(this, search->pages(), search->lblPageTotal, search->lblSearch);
+    connect(search->cmdSave, &QPushButton::clicked, export_, &ExportCommands::cmdSave_Click);
+    connect(mnuSave, &QAction::triggered, export_, &ExportCommands::cmdSave_Click);
+    connect(search->cmdCopy, &QPushButton::clicked, export_, &ExportCommands::cmdCopy_Click);
+    connect(mnuCopy, &QAction::triggered, export_, &ExportCommands::cmdCopy_Click);
+    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(mnuReset, &QAction::triggered, search, &SearchFrame::cmdReset_Click);
+    connect(mnuClear, &QAction::triggered, search, &SearchFrame::cmdClear_Click);
+    connect(mnuNextPage, &QAction::triggered, search, &SearchFrame::mnuNextPage_Click);
+    connect(mnuPreviousPage, &QAction::triggered, search, &SearchFrame::mnuPreviousPage_Click);
+    connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+}
+
+void MainWindow::Form_Load() {
+    BigFrame_1->cmdReset_Click();
+    BigFrame_1->setVisible(true);
+    BigFrame_2->setVisible(false);
+    BigFrame_3->setVisible(false);
+    BigFrame_2->resetFlags();
+    BigFrame_2->ClearAnswer_Click();
+    BigFrame_1->cmdClear->setEnabled(false);
+}
+
+QWidget* MainWindow::frame(int index) const {
+    switch (index) {
+    case 1:
+        return BigFrame_1;
+    case 2:
+        return BigFrame_2;
+    case 3:
+        return BigFrame_3;
+    default:
+        return nullptr;
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TabStrip1) {
+        if (event->type() == QEvent::MouseButtonRelease)
+            TabStrip1_MouseUp(static_cast<QMouseEvent*>(event)->button());
+        else if (event->type() == QEvent::Wheel)
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::TabStrip1_MouseUp(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) {
+        CurrentTab = TabStrip1->currentIndex() + 1;
+        for (int index = 1; index <= 3; ++index)
+            frame(index)->setVisible(false);
+        frame(CurrentTab)->setVisible(true);
+    }
+    // Whatever the button, the visible frame gets its default button and focus.
+    if (!BigFrame_1->isHidden())
+        defaultButton_->set(BigFrame_1->cmdCalculate);
+    if (!BigFrame_2->isHidden()) {
+        defaultButton_->set(BigFrame_2->cmdEquals);
+        BigFrame_2->cmdEquals->setFocus();
+    }
+    if (!BigFrame_3->isHidden()) {
+        defaultButton_->set(BigFrame_3->cmdFactor);
+        BigFrame_3->txtNumber->setFocus();
+    }
+}
+
+void MainWindow::mnuAbout_Click() {
+    if (!about_)
+        about_ = std::make_unique<AboutWindow>(this);
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+    setEnabled(false);
+}
+
+// Ends the event loop at once: no window is asked to close and nothing is
+// saved; the windows go with main().
+void MainWindow::mnuExit_Click() {
+    QCoreApplication::exit(0);
+}
+
+// Closing frmMain by its frame ends the program as completely as "E&xit", even
+// while the About window or a dialog is still open.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    mnuExit_Click();
 }
