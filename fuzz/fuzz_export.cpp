@@ -17,8 +17,8 @@ namespace {
 const korvane::search::PageStore& store() {
     static korvane::search::PageStore pages = [] {
         korvane::search::PageStore filled;
-        const auto range = std::get<korvane::search::SearchRange>(
-            korvane::search::validateBounds("0", "60000"));
+        const auto range =
+            std::get<korvane::search::SearchRange>(korvane::search::validateBounds("0", "60000"));
         korvane::search::runSearch(range, filled);
         return filled;
     }();

@@ -128,6 +128,12 @@ std::size_t closeAt(std::size_t digits) {
     return t == 0 ? never : t;
 }
 
+// Primes of 11 or more digits (12 characters with their blank) never close a
+// page; every prime after them is as long, so their page is the last one.
+bool opensEndlessPage(std::size_t len) {
+    return len >= 12;
+}
+
 enum class Stop { None, PagesFull, TextFull };
 
 // Where the text stands: its length, where the open page began, pages closed.
@@ -152,7 +158,12 @@ Stop advance(Cursor& c, std::size_t len, std::size_t threshold, std::uint64_t co
             take = std::min<std::uint64_t>(
                 take, filled >= threshold ? 1 : (threshold - filled + len - 1) / len);
         }
-        const std::uint64_t room = (limits.maxBytes - c.textLen) / len;
+        std::uint64_t room = (limits.maxBytes - c.textLen) / len;
+        if (opensEndlessPage(len)) {
+            const std::size_t pageEnd = c.pageBegin + limits.maxOpenPageBytes;
+            room = std::min<std::uint64_t>(room,
+                                           pageEnd > c.textLen ? (pageEnd - c.textLen) / len : 0);
+        }
         if (room < take) {
             c.textLen += room * len;
             return Stop::TextFull;
@@ -297,6 +308,8 @@ void writePart(Part& part, char* buf, const SearchLimits& limits, const BatchFn&
                     std::to_chars(highText + 1, highText + sizeof highText, high).ptr - highText);
                 len = highLen + 4;
                 threshold = closeAt(len - 1);
+                if (opensEndlessPage(len))
+                    limit = std::min(limit, pageBegin + limits.maxOpenPageBytes);
             }
             if (out + len > limit) [[unlikely]] {
                 stopped = true;
@@ -431,9 +444,13 @@ SearchOutcome runSearch(const SearchRange& range, PageStore& store, const Progre
     // Plan: the stretch that should fit the store may be split across two
     // threads; anything after it is written on this thread until the range or
     // the store ends.
+    // From 11 digits on everything lands on one page, which has a smaller limit.
+    const std::size_t planBytes = first >= 10'000'000'000ull
+                                      ? std::min(limits.maxBytes, limits.maxOpenPageBytes)
+                                      : limits.maxBytes;
     const auto planned = lastFitting(first, range.last, [&](const Estimate& e) {
         return e.pages <= planMargin * static_cast<double>(limits.maxPages) &&
-               e.bytes <= planMargin * static_cast<double>(limits.maxBytes);
+               e.bytes <= planMargin * static_cast<double>(planBytes);
     });
     // The plan stops a little short of the limits; beyond it the sieve likely
     // needs about that share again (generously more: it is only a hint).

@@ -84,6 +84,10 @@ struct SearchLimits {
     std::size_t maxBytes = PageStore::maxBytes;
     // Ranges expected to write fewer bytes run on one thread.
     std::size_t parallelFromBytes = 4'000'000;
+    // Primes of 11 or more digits never close their page, so that page would
+    // grow with the whole rest of the range; beyond this size it could no
+    // longer be shown at once, and the search stops as when the text is full.
+    std::size_t maxOpenPageBytes = 1'000'000;
 };
 
 // Fills the store (emptied first) with the primes of the range.

@@ -333,15 +333,21 @@ void SearchFrame::Prime3() {
     showPage(last);
     cmdSave->setEnabled(true);
     lblSearch->setText(QStringLiteral("Search Completed..."));
-    lblPercent->setText(outcome.storeFull ? qText(hashFormat(outcome.percentDone))
-                                          : QStringLiteral("100"));
+    const bool stoppedEarly = outcome.storeFull || outcome.textFull;
+    lblPercent->setText(stoppedEarly ? qText(hashFormat(outcome.percentDone))
+                                     : QStringLiteral("100"));
     setStatusColour(lblSearch, StatusColour::Idle);
     Buttons();
     cmdClear->setFocus();
     setMenuItemsEnabled(true);
+    // Primes of 11 or more digits never close a page, so the text can run out
+    // of room before the page slots do.
     if (outcome.storeFull)
         showMessage(this, QStringLiteral("All 500000 result pages are full: the search stopped "
                                          "after %1.")
+                              .arg(qText(decimalDigits(outcome.lastPrime))));
+    else if (outcome.textFull)
+        showMessage(this, QStringLiteral("The result pages are full: the search stopped after %1.")
                               .arg(qText(decimalDigits(outcome.lastPrime))));
 }
 

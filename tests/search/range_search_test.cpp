@@ -362,6 +362,34 @@ TEST(RangeSearch, stopsBeforeTheTextOutgrowsTheStore) {
     }
 }
 
+TEST(RangeSearch, stopsBeforeThePageOfElevenDigitPrimesGrowsTooBigToShow) {
+    std::vector<std::string> firstRun;
+    for (std::size_t parallelFrom : {std::size_t{0}, PageStore::maxBytes}) {
+        SearchLimits limits;
+        limits.maxOpenPageBytes = 1200;
+        limits.parallelFromBytes = parallelFrom;
+        PageStore store;
+        const SearchOutcome outcome = runSearch({9999900000, 10001000000}, store, {}, limits);
+        EXPECT_TRUE(outcome.textFull);
+        const std::string_view last = store.page(store.pageCount());
+        EXPECT_LE(last.size(), 1200u);
+        EXPECT_GT(last.size(), 1200u - 12);
+        EXPECT_EQ(last.substr(last.size() - 11), korvane::decimalDigits(outcome.lastPrime));
+        EXPECT_LT(store.page(store.pageCount() - 1).size(), 1200u); // 10-digit pages close as usual
+        std::vector<std::string> pages;
+        for (std::size_t k = 1; k <= store.pageCount(); ++k)
+            pages.emplace_back(store.page(k));
+        if (firstRun.empty())
+            firstRun = pages;
+        else
+            EXPECT_EQ(pages, firstRun);
+    }
+    PageStore store;
+    const SearchOutcome outcome = runSearch({10000000000, 11000000000}, store);
+    EXPECT_TRUE(outcome.textFull);
+    EXPECT_LE(store.page(1).size(), 1'000'000u);
+}
+
 TEST(RangeSearch, reportsRisingProgressOnTheCallersThreadAtLeastEveryFortyPages) {
     const auto caller = std::this_thread::get_id();
     std::vector<double> reports;
