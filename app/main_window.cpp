@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -21,6 +22,9 @@
 MainWindow::MainWindow() {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Korvane 6"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/korvane6.png")));
+    // Lets the desktop match the window to the installed korvane6.desktop.
+    QApplication::setDesktopFileName(QStringLiteral("korvane6"));
     defaultButton_ = new DefaultButton(this);
     createFrames();
     createMenus();

@@ -15,13 +15,14 @@
 namespace {
 
 const korvane::search::PageStore& store() {
-    static korvane::search::PageStore pages = [] {
-        korvane::search::PageStore filled;
+    static korvane::search::PageStore pages;
+    static const bool filled = [] {
         const auto range =
             std::get<korvane::search::SearchRange>(korvane::search::validateBounds("0", "60000"));
-        korvane::search::runSearch(range, filled);
-        return filled;
+        korvane::search::runSearch(range, pages);
+        return true;
     }();
+    (void)filled;
     return pages;
 }
 

@@ -1,27 +1,49 @@
 #!/usr/bin/env bash
-# Starts the built program on a virtual display and saves a screenshot of it
-# under docs/. Builds nothing: run ./korvane.sh (or cmake --build build) first.
-#   scripts/screenshot.sh [seconds to wait, default 3]
+# Starts the built program on a virtual display, uses each tab once the way a
+# user would, and saves a screenshot of every tab under docs/. Builds nothing:
+# run ./korvane.sh (or cmake --build build) first.
+#   scripts/screenshot.sh [seconds to wait for the window, default 3]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 program=build/app/korvane6
 [ -x "$program" ] || { echo "no $program: build first" >&2; exit 1; }
 wait_seconds="${1:-3}"
+
+needed=(xvfb xauth imagemagick xdotool)
+missing=()
+for p in "${needed[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
 mkdir -p docs
 
-# Inside the virtual display: start the program, give it time to draw, take
-# the whole screen (there is no window manager, so the window sits at 0,0),
-# then end the program we started.
+# Inside the virtual display there is no window manager, so the window sits at
+# 0,0 with its tab strip at a fixed place: the clicks below aim at the tabs.
 xvfb-run --auto-servernum --server-args="-screen 0 1024x700x24" bash -c '
+    set -e
     "$1" &
     pid=$!
     sleep "$2"
-    import -window root "$3"
+    shoot() { sleep 1; import -window root "docs/$1.png"; convert "docs/$1.png" -trim +repage "docs/$1.png"; }
+    # Primes Search: into the To box, then Enter presses SEARCH (0 to 1000).
+    xdotool mousemove 120 127 click 1
+    xdotool key Return
+    shoot primes-search
+    # Calculator: 12 / 7 = on the number pad.
+    xdotool mousemove 160 41 click 1
+    xdotool key KP_1 KP_2 KP_Divide KP_7 Return
+    shoot calculator
+    # Factor a Number: 360, all divisors.
+    xdotool mousemove 265 41 click 1
+    xdotool key ctrl+a 3 6 0 Return
+    shoot factor-a-number
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-' screenshot "$program" "$wait_seconds" docs/primes-search.png
-
-# Trim the empty screen around the window.
-convert docs/primes-search.png -trim +repage docs/primes-search.png
-echo "wrote docs/primes-search.png"
+' screenshot "$program" "$wait_seconds"
+echo "wrote docs/primes-search.png docs/calculator.png docs/factor-a-number.png"

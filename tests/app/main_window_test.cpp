@@ -21,6 +21,7 @@ using MainWindowTest = WindowTest;
 TEST_F(MainWindowTest, opensOnTheSearchTabWithSearchAsDefault) {
     EXPECT_EQ(w->objectName(), "frmMain");
     EXPECT_EQ(w->windowTitle(), "Korvane 6");
+    EXPECT_FALSE(w->windowIcon().isNull()); // the icon is built into the program
     ASSERT_EQ(w->TabStrip1->count(), 3);
     EXPECT_EQ(w->TabStrip1->tabText(0), "Primes Search");
     EXPECT_EQ(w->TabStrip1->tabText(1), "Calculator");
