@@ -6,21 +6,10 @@
 using namespace korvane;
 
 TEST(ElapsedTime, captionsWholeSecondsOrUnderOne) {
-    const struct {
-        long long seconds;
-        const char* caption;
-    } rows[] = {
-        {0, "< 1 sec."},        {1, " 1 sec."},         {40, " 40 sec."},
-        {225, " 225 sec."},     {40000, " 40000 sec."}, // past nine hours still counts up
-        {90061, " 90061 sec."},                         // and past a day
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(elapsedCaption(row.seconds), row.caption);
-}
-
-TEST(ElapsedTime, aClockStoppedAtOnceReadsUnderOneSecond) {
+    // Past a day still counts up: the clock is monotonic, not the time of day.
+    EXPECT_EQ(elapsedCaption(0) + "|" + elapsedCaption(1) + "|" + elapsedCaption(90061),
+              "< 1 sec.| 1 sec.| 90061 sec.");
     ElapsedClock clock;
-    EXPECT_EQ(clock.seconds(), 0);
     clock.start();
     clock.stop();
     EXPECT_EQ(elapsedCaption(clock.seconds()), "< 1 sec.");
