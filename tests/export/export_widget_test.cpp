@@ -171,6 +171,8 @@ TEST(SaveDialog, opensOnTheCurrentDirectoryAndKeepsItsChoices) {
         "No media is inserted in the drive or an invalid drive specified!");
     EXPECT_EQ(dialog->Drives->currentText() + " " + dialog->txtLocation->text(),
               "/no-such-drive " + QDir::currentPath() + "/Results.txt");
+    QTemporaryDir dir; // where a save that should be refused would land
+    dialog->Directory->setPath(QStorageInfo(dir.path()).rootPath(), dir.path());
 
     EXPECT_EQ(press(dialog->cmdSave, {{dialog->txtFrom, "abc"}, {dialog->txtTo, "-0"}}),
               "You have to enter a valid number! @txtFrom");
@@ -183,8 +185,6 @@ TEST(SaveDialog, opensOnTheCurrentDirectoryAndKeepsItsChoices) {
     dialog->chkPages->setChecked(true);
     EXPECT_EQ(state(dialog, {"txtFrom", "txtTo"}), "txtFrom=1(off) | txtTo=7(off)");
     EXPECT_EQ(press(dialog->cmdSave, {{dialog->Filename, ""}}), "Enter a filename! @cmdSave");
-    QTemporaryDir dir;
-    dialog->Directory->setPath(QStorageInfo(dir.path()).rootPath(), dir.path());
     EXPECT_EQ(press(dialog->cmdSave, {{dialog->Filename, "kept.txt"}}), " @cmdSave");
     dialog->cmdCancel->click();
 
