@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,6 +108,30 @@ SaveDialog* openSave(MainStandIn& main, const QString& dir) {
 }
 
 } // namespace
+
+TEST(ExportDialogs, carryTheirTitlesNamesAndCaptions) {
+    MainStandIn main(3);
+    main.cmdCopy.click();
+    QWidget* copy = main.commands->frmCopy();
+    EXPECT_EQ(copy->windowTitle() + " | " + child<QGroupBox>(copy, "Frame1")->title() + " | " +
+                  state(copy, {"Label1", "Label2", "Label3", "cmdCopy", "cmdCancel"}),
+              "Copy Options... | Copy pages: | Label1=You can choose to copy any page(s) between "
+              "1 and             , you can copy up to 1000 pages at a time! | Label2=Beginning  "
+              "page: | Label3=Ending page: | cmdCopy=Copy... | cmdCancel=Close");
+    child<QPushButton>(copy, "cmdCancel")->click();
+    main.cmdSave.click();
+    QWidget* save = main.commands->Save();
+    EXPECT_EQ(
+        save->windowTitle() + " | " + child<QGroupBox>(save, "Frame1")->title() + " | " +
+            state(save, {"Label6", "Label7", "Label1", "Filename", "Label2", "Label3", "Label4",
+                         "cmdSave", "cmdCancel"}),
+        "Saving results to File | Save Pages: | Label6=From page: | Label7=To page: | "
+        "Label1=Filename:              (use .txt or .doc extensions) | Filename=Results.txt | "
+        "Label2=Choose directory: | Label3=Will be saved in location: | Label4=Note:  Some "
+        "files might be enormously large due to the amount of information being saved. | "
+        "cmdSave=Save | cmdCancel=Close");
+    child<QPushButton>(save, "cmdCancel")->click();
+}
 
 TEST(CopyDialog, smallResultOffersCopyAllAndOnlyACopyFillsTheClipboard) {
     MainStandIn main(3);
