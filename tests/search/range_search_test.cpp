@@ -179,11 +179,11 @@ TEST(RangeSearch, checksTheBoundsInOrderThenListsTheWholeNumbersBetweenThem) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(searchOf(row.from, row.to), row.expected) << row.from << " " << row.to;
-    EXPECT_EQ(std::get<SearchRange>(validateBounds("1e10", "1E+19")).last, 10000000000000000000u);
     PageStore store; // 18 and 19 digits, the widest primes below the top bound
     runSearch({999999999999999900, 1000000000000000100}, store);
     EXPECT_EQ(pagesOf(store), Pages{" 999999999999999967 999999999999999989 1000000000000000003 "
                                     "1000000000000000009 1000000000000000031 1000000000000000079"});
+    EXPECT_EQ(std::get<SearchRange>(validateBounds("1e10", "1E+19")).last, 10000000000000000000u);
 }
 
 TEST(RangeSearch, countsThePrimesBelowPowersOfTenReportingProgressOnTheCallersThread) {
