@@ -1,9 +1,10 @@
-// The factor engine against known factorizations, the refusals of the number
-// box, and plain trial division on small numbers.
+// The factor engine: what it reads from the number box, known factorizations
+// on both sides of 2^64, and plain trial division on small numbers.
 #include "factor/factor_engine.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,13 +12,6 @@
 using namespace korvane::factor;
 
 namespace {
-
-Whole whole(const char* digits) {
-    Whole n = 0;
-    for (const char* c = digits; *c; ++c)
-        n = n * 10 + static_cast<unsigned>(*c - '0');
-    return n;
-}
 
 // "p^e x q" for comparing factorizations as text.
 std::string factorText(const std::vector<PrimePower>& factors) {
@@ -30,19 +24,27 @@ std::string factorText(const std::vector<PrimePower>& factors) {
     return out;
 }
 
-// What the "Factor" button makes of a text: "two", the exact value, or the message.
-std::string outcome(const char* text) {
-    const CheckedInput input = checkInput(text);
-    if (input.kind == InputKind::Two)
+// What the "Factor" button makes of a text: "two", the message, or the
+// factorization | the number of divisors | the first odd divisor.
+std::string answer(const char* text) {
+    const auto [kind, n] = checkInput(text);
+    if (kind == InputKind::Two)
         return "two";
-    if (input.kind == InputKind::Number)
-        return decimalText(input.value);
-    return std::string(refusalMessage(input.kind));
+    if (kind != InputKind::Number)
+        return std::string(refusalMessage(kind));
+    const std::vector<Whole> d = allDivisors(n).divisors;
+    // Each dividing n and strictly ascending: with the right count, all of them.
+    const bool divisorsOk = std::all_of(d.begin(), d.end(), [&](Whole x) { return n % x == 0; }) &&
+                            std::is_sorted(d.begin(), d.end()) &&
+                            std::adjacent_find(d.begin(), d.end()) == d.end();
+    const auto odd = firstOddDivisor(n);
+    return factorText(primeFactors(n)) + " | " + std::to_string(d.size()) +
+           (divisorsOk ? "" : " wrong divisors") + " | " + (odd ? decimalText(*odd) : "none");
 }
 
 } // namespace
 
-TEST(FactorInput, checksRunInOrderAndReadTheTextExactly) {
+TEST(FactorEngine, readsTheTextExactlyChecksInOrderAndFactors) {
     // "1e400" lies beyond every number the program reads anywhere.
     const std::pair<const char*, std::vector<const char*>> rows[] = {
         {"You must enter a valid number!", {"", "abc", "1e400"}},
@@ -52,86 +54,50 @@ TEST(FactorInput, checksRunInOrderAndReadTheTextExactly) {
         {"You must enter a whole number!",
          {"7.5", "3.000000000000000001", "99999999999999999999.5"}},
         {"You must enter a number of at most 20 digits!", {"1e20", "100000000000000000000"}},
-        {"3", {"3", "3e0"}},
-        {"15", {"0015", "15.0", "1500E-2", " +15 "}},
-        {"1000", {"1e3"}},
-        {"18446744073709551617", {"18446744073709551617"}},
-        {"99999999999999999999", {"99999999999999999999", "9999999999999999999.9e1"}},
+        {"3 | 2 | none", {"3", "3e0"}},
+        {"3 x 5 | 4 | 3", {"0015", "15.0", "1500E-2", " +15 "}},
+        {"18446744073709551557 | 2 | none", {"18446744073709551557"}}, // largest 64-bit prime
+        {"2^64 | 65 | none", {"18446744073709551616"}},
+        {"274177 x 67280421310721 | 4 | 274177", {"18446744073709551617"}},
+        {"4294967311^2 | 3 | 4294967311", {"18446744202558570721"}},
+        {"9876543211 x 10123456757 | 4 | 9876543211", {"99984758105200426727"}},
+        {"99999999999999999989 | 2 | none", {"99999999999999999989"}},
+        {"3^2 x 11 x 41 x 101 x 271 x 3541 x 9091 x 27961 | 384 | 3",
+         {"99999999999999999999", "9999999999999999999.9e1"}},
+        {"2^7 x 3^4 x 5^3 x 7^2 x 11 x 13 x 17 x 19 x 23 x 29 x 31 x 37 x 41 | 245760 | 3",
+         {"92005279690628304000"}},
     };
     for (const auto& [expected, texts] : rows) {
         for (const char* text : texts)
-            EXPECT_EQ(outcome(text), expected) << text;
-    }
-}
-
-TEST(FactorEngine, knownFactorizationsOnBothSidesOfTwoToThe64) {
-    struct Row {
-        const char* n;
-        const char* factors;
-        std::size_t divisorCount;
-    };
-    const Row rows[] = {
-        {"36", "2^2 x 3^2", 9},
-        {"18446744073709551557", "18446744073709551557", 2}, // largest 64-bit prime
-        {"18446744073709551615", "3 x 5 x 17 x 257 x 641 x 65537 x 6700417", 128},
-        {"18446744073709551616", "2^64", 65},
-        {"18446744073709551617", "274177 x 67280421310721", 4},
-        {"18446744202558570721", "4294967311^2", 3},
-        {"99984758105200426727", "9876543211 x 10123456757", 4},
-        {"99999999999999999989", "99999999999999999989", 2},
-        {"99999999999999999999", "3^2 x 11 x 41 x 101 x 271 x 3541 x 9091 x 27961", 384},
-        {"92005279690628304000",
-         "2^7 x 3^4 x 5^3 x 7^2 x 11 x 13 x 17 x 19 x 23 x 29 x 31 x 37 x 41", 245760},
-    };
-    for (const Row& row : rows) {
-        const Whole n = whole(row.n);
-        EXPECT_EQ(factorText(primeFactors(n)), row.factors) << row.n;
-        const DivisorList list = allDivisors(n);
-        ASSERT_EQ(list.divisors.size(), row.divisorCount) << row.n;
-        EXPECT_EQ(list.divisors.front(), 1u);
-        EXPECT_EQ(list.divisors.back(), n);
-        for (std::size_t i = 1; i < list.divisors.size(); ++i)
-            ASSERT_LT(list.divisors[i - 1], list.divisors[i]) << row.n << " at " << i;
+            EXPECT_EQ(answer(text), expected) << text;
     }
 }
 
 TEST(FactorEngine, splitsWhatALowEffortSmoothPassLeavesComposite) {
     // At this effort the smooth pass gives up on both numbers whole; the second
     // one's prime square comes back in two parts that must be merged.
-    EXPECT_EQ(factorText(detail::primeFactors(whole("99984758105200426727"), 10)),
+    EXPECT_EQ(factorText(detail::primeFactors(checkInput("99984758105200426727").value, 10)),
               "9876543211 x 10123456757");
-    EXPECT_EQ(factorText(detail::primeFactors(whole("50000317000552000153"), 10)),
+    EXPECT_EQ(factorText(detail::primeFactors(checkInput("50000317000552000153").value, 10)),
               "1000003^2 x 50000017");
 }
 
-TEST(FactorEngine, firstOddDivisorLooksFromThreeUpToTheSquareRoot) {
-    const std::pair<const char*, std::vector<const char*>> rows[] = {
-        {"none", {"3", "7", "13", "6", "10", "1024", "99999999999999999989"}},
-        {"3", {"9", "15", "18", "99999999999999999999"}},
-        {"5", {"25"}},
-        {"9876543211", {"99984758105200426727"}},
-        {"4294967311", {"18446744202558570721"}},
-    };
-    for (const auto& [expected, numbers] : rows) {
-        for (const char* n : numbers) {
-            const auto divisor = firstOddDivisor(whole(n));
-            EXPECT_EQ(divisor ? decimalText(*divisor) : "none", expected) << n;
-        }
-    }
-}
-
-TEST(FactorEngine, allDivisorsAgreeWithTrialDivision) {
+TEST(FactorEngine, agreesWithTrialDivision) {
     for (unsigned n = 1; n <= 5000; ++n) {
-        std::vector<Whole> expected;
+        std::vector<Whole> divisors;
         std::size_t pairs = 0;
+        unsigned firstOdd = 0;
         for (unsigned d = 1; d <= n; ++d) {
             if (n % d != 0)
                 continue;
-            expected.push_back(d);
+            divisors.push_back(d);
             pairs += d >= 2 && d * d <= n;
+            if (firstOdd == 0 && d % 2 == 1 && d >= 3 && d * d <= n)
+                firstOdd = d;
         }
         const DivisorList got = allDivisors(n);
-        ASSERT_EQ(got.divisors, expected) << n;
+        ASSERT_EQ(got.divisors, divisors) << n;
         ASSERT_EQ(got.pairCount, pairs) << n;
+        ASSERT_EQ(firstOddDivisor(n).value_or(0), firstOdd) << n;
     }
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 using namespace korvane::search;
+using Pages = std::vector<std::string>;
 
 namespace {
 
@@ -27,397 +28,235 @@ bool isPrimeByTrialDivision(std::uint64_t n) {
     return true;
 }
 
-// The pages as the rules describe them, one prime at a time: "2" without a
-// blank, every other prime after one blank, a new page only when a prime
-// arrives after the page reached its digit count's threshold.
-struct Reference {
-    std::vector<std::string> pages{""};
-    std::uint64_t primes = 0;
-    std::uint64_t lastPrime = 0;
-    bool storeFull = false;
-};
-
-Reference referenceSearch(std::uint64_t first, std::uint64_t last,
-                          std::size_t maxPages = PageStore::maxPages) {
-    Reference r;
-    bool pageClosed = false;
-    for (std::uint64_t n = first; n <= last; ++n) {
-        if (!isPrimeByTrialDivision(n))
-            continue;
-        if (pageClosed) {
-            if (r.pages.size() == maxPages) {
-                r.storeFull = true;
-                break;
-            }
-            r.pages.emplace_back();
-            pageClosed = false;
-        }
-        const std::string digits = std::to_string(n);
-        r.pages.back() += n == 2 ? digits : " " + digits;
-        ++r.primes;
-        r.lastPrime = n;
-        const std::size_t threshold = pageThreshold(digits.size());
-        pageClosed = threshold != 0 && r.pages.back().size() >= threshold;
-    }
-    return r;
+// Everything a search reports on one line, with the store's own page count.
+std::string summary(const SearchOutcome& o, std::size_t storePages, std::size_t bytes) {
+    return std::to_string(o.primeCount) + " primes, last " + std::to_string(o.lastPrime) + ", " +
+           std::to_string(o.pageCount) + "/" + std::to_string(storePages) + " pages, " +
+           std::to_string(bytes) + " bytes, " + korvane::generalForm(o.percentDone) + "%" +
+           (o.storeFull ? ", pages full" : "") + (o.textFull ? ", text full" : "");
 }
 
-std::vector<std::string> pagesOf(const PageStore& store) {
-    std::vector<std::string> pages;
+std::string summary(const SearchOutcome& o, const PageStore& store) {
+    return summary(o, store.pageCount(), store.totalBytes());
+}
+
+Pages pagesOf(const PageStore& store) {
+    Pages pages;
     for (std::size_t k = 1; k <= store.pageCount(); ++k)
         pages.emplace_back(store.page(k));
     return pages;
 }
 
-// The pages of a search typed into the two boxes.
-std::vector<std::string> searchPages(const char* from, const char* to,
-                                     SearchOutcome* outcome = nullptr) {
-    const auto checked = validateBounds(from, to);
-    if (!std::holds_alternative<SearchRange>(checked)) {
-        ADD_FAILURE() << "refused: " << from << " " << to;
-        return {};
+// The search as the rules describe it, one prime at a time: "2" without a
+// blank, every other prime after one blank, a new page only when a prime
+// arrives after its page reached the threshold of its digit count, and a stop
+// (at the percentage reached) when a prime finds no page or no room left.
+struct Reference {
+    Pages pages{""};
+    std::string summary;
+};
+
+Reference referenceSearch(std::uint64_t first, std::uint64_t last, const SearchLimits& limits) {
+    Reference r;
+    SearchOutcome o;
+    std::size_t bytes = 0;
+    bool pageClosed = false;
+    for (std::uint64_t n = first; n <= last; ++n) {
+        if (!isPrimeByTrialDivision(n))
+            continue;
+        const std::string digits = std::to_string(n);
+        const std::string text = n == 2 ? digits : " " + digits;
+        const std::size_t openPage = pageClosed ? 0 : r.pages.back().size();
+        o.storeFull = pageClosed && r.pages.size() == limits.maxPages;
+        o.textFull = !o.storeFull &&
+                     (bytes + text.size() > limits.maxBytes ||
+                      (digits.size() >= 11 && openPage + text.size() > limits.maxOpenPageBytes));
+        if (o.storeFull || o.textFull) {
+            o.percentDone = 100.0 / static_cast<double>(last - first) *
+                            static_cast<double>(o.lastPrime - first);
+            break;
+        }
+        if (pageClosed)
+            r.pages.emplace_back();
+        r.pages.back() += text;
+        bytes += text.size();
+        ++o.primeCount;
+        o.lastPrime = n;
+        const std::size_t threshold = pageThreshold(digits.size());
+        pageClosed = threshold != 0 && r.pages.back().size() >= threshold;
     }
-    PageStore store;
-    const SearchOutcome result = runSearch(std::get<SearchRange>(checked), store);
-    if (outcome != nullptr)
-        *outcome = result;
-    return pagesOf(store);
+    o.pageCount = r.pages.size();
+    r.summary = summary(o, r.pages.size(), bytes);
+    return r;
 }
 
-void expectMatchesReference(std::uint64_t first, std::uint64_t last, const SearchLimits& limits) {
+// What the SEARCH button makes of the two bound texts: the message and the box
+// that gets the focus, or the pages found, joined by "|".
+std::string searchOf(const char* from, const char* to) {
+    const auto result = validateBounds(from, to);
+    if (const auto* error = std::get_if<BoundError>(&result))
+        return error->message + (error->focus == BoundField::From ? " [From]"
+                                 : error->focus == BoundField::To ? " [To]"
+                                                                  : "");
     PageStore store;
-    const SearchOutcome outcome = runSearch({first, last}, store, {}, limits);
-    const Reference ref = referenceSearch(first, last, limits.maxPages);
-    EXPECT_EQ(pagesOf(store), ref.pages) << first << ".." << last;
-    EXPECT_EQ(outcome.primeCount, ref.primes) << first << ".." << last;
-    EXPECT_EQ(outcome.pageCount, ref.pages.size()) << first << ".." << last;
-    EXPECT_EQ(outcome.lastPrime, ref.lastPrime) << first << ".." << last;
-    EXPECT_EQ(outcome.storeFull, ref.storeFull) << first << ".." << last;
+    runSearch(std::get<SearchRange>(result), store);
+    std::string text(store.page(1));
+    for (std::size_t k = 2; k <= store.pageCount(); ++k)
+        text.append("|").append(store.page(k));
+    return text;
 }
 
 } // namespace
 
-TEST(RangeSearch, matchesTrialDivisionOnOneThread) {
-    const std::uint64_t ranges[][2] = {
-        {0, 5},
-        {2, 5},
-        {3, 30},
-        {7, 7919},
-        {8, 9},
-        {24, 28},
+TEST(RangeSearch, matchesTrialDivision) {
+    const SearchLimits split{.parallelFromBytes = 0}; // two threads even for small ranges
+    const struct {
+        std::uint64_t first, last;
+        SearchLimits limits = {};
+    } rows[] = {
+        {7, 7919}, // from a prime to a prime
+        {24, 28},  // no prime
         {0, 200000},
+        {0, 2086}, // 2083 fills page 1: no empty page 2 ...
+        {0, 2087}, // ... until 2087 needs it
         {99990, 100110},
         {999900, 1000100},
-        {1000003, 1000033},
         {999999000, 1000002000},
-        {9999997000, 10000003000},
-        {4294967000, 4294968000},
-        {1370, 1372},
-        {0, 1000},
+        {9999997000, 10000003000}, // 11 digits never close a page
+        {0, 5, split},
+        {0, 300000, split},
+        {90000, 110000, split},
+        {999990000, 1000010000, split},
+        // A full store: a search ending on the last page's last prime is complete.
+        {0, 2086, {.maxPages = 1}},
+        {0, 2087, {.maxPages = 1}},
+        {0, 100000, {.maxPages = 1, .parallelFromBytes = 0}},
+        {0, 100000, {.maxPages = 37}},
+        {999000000, 1010000000, {.maxPages = 37, .parallelFromBytes = 0}},
+        // A full text, and a page of 11-digit primes grown too long to show.
+        {10000000000, 10001000000, {.maxBytes = 100}},
+        {10000000000, 10001000000, {.maxBytes = 100, .parallelFromBytes = 0}},
+        {9999995000, 10000005000, {.maxOpenPageBytes = 1200}},
+        {9999995000, 10000005000, {.parallelFromBytes = 0, .maxOpenPageBytes = 1200}},
     };
-    for (const auto& r : ranges)
-        expectMatchesReference(r[0], r[1], SearchLimits{});
-}
-
-TEST(RangeSearch, matchesTrialDivisionWhenSplitAcrossThreads) {
-    SearchLimits split;
-    split.parallelFromBytes = 0;
-    const std::uint64_t ranges[][2] = {
-        {0, 5},
-        {0, 300000},
-        {2, 120000},
-        {7, 9000},
-        {90000, 110000},
-        {999000, 1001000},
-        {999990000, 1000010000},
-        {9999995000, 10000005000},
-    };
-    for (const auto& r : ranges)
-        expectMatchesReference(r[0], r[1], split);
-}
-
-TEST(RangeSearch, matchesTrialDivisionWhenTheStoreFills) {
-    for (std::size_t parallelFrom : {std::size_t{0}, PageStore::maxBytes}) {
-        SearchLimits small;
-        small.maxPages = 37;
-        small.parallelFromBytes = parallelFrom;
-        expectMatchesReference(0, 100000, small);
-        expectMatchesReference(999000000, 1010000000, small);
-        small.maxPages = 1;
-        expectMatchesReference(0, 100000, small);
+    for (const auto& [first, last, limits] : rows) {
+        PageStore store;
+        const SearchOutcome outcome = runSearch({first, last}, store, {}, limits);
+        const Reference ref = referenceSearch(first, last, limits);
+        EXPECT_EQ(pagesOf(store), ref.pages) << first << ".." << last;
+        EXPECT_EQ(summary(outcome, store), ref.summary) << first << ".." << last;
     }
 }
 
-TEST(RangeSearch, checksTheBoundsInOrderWithTheirMessagesAndFocus) {
+TEST(RangeSearch, checksTheBoundsInOrderThenListsTheWholeNumbersBetweenThem) {
+    const std::string notLess = "Number in the From box should be less then number in the To box!";
     const struct {
         const char* from;
         const char* to;
-        const char* message;
-        BoundField focus;
+        std::string expected;
     } rows[] = {
-        {"abc", "1000", "Enter a valid number in the From box", BoundField::From},
-        {"abc", "xyz", "Enter a valid number in the From box", BoundField::From},
-        {"", "1000", "Enter a valid number in the From box", BoundField::From},
-        {"1e400", "1000", "Enter a valid number in the From box", BoundField::From},
-        {"0", "", "Enter a valid number in the To box", BoundField::To},
-        {"0", "1,000", "Enter a valid number in the To box", BoundField::To},
-        {"-1", "1000", "Enter 0 or a greater number in the From box", BoundField::From},
-        {"-1", "4", "Enter 0 or a greater number in the From box", BoundField::From},
-        {"-0.5", "1000", "Enter 0 or a greater number in the From box", BoundField::From},
-        {"0", "4", "Enter a number greater than 4 in the To box", BoundField::To},
-        {"2e19", "3", "Enter a number greater than 4 in the To box", BoundField::To},
-        {"0", "1e20", "Enter a number not above 1E+19 in the To box", BoundField::To},
-        {"2e19", "1.1E+19", "Enter a number not above 1E+19 in the To box", BoundField::To},
-        {"5", "5", "Number in the From box should be less then number in the To box!",
-         BoundField::None},
-        {"4", "4.9", "Number in the From box should be less then number in the To box!",
-         BoundField::None},
-        {"10", "4.5", "Number in the From box should be less then number in the To box!",
-         BoundField::None},
-    };
-    for (const auto& row : rows) {
-        const auto checked = validateBounds(row.from, row.to);
-        const auto* error = std::get_if<BoundError>(&checked);
-        ASSERT_NE(error, nullptr) << row.from << " " << row.to;
-        EXPECT_EQ(error->message, row.message) << row.from << " " << row.to;
-        EXPECT_EQ(error->focus, row.focus) << row.from << " " << row.to;
-    }
-}
-
-TEST(RangeSearch, searchesTheWholeNumbersBetweenTheBounds) {
-    const struct {
-        const char* from;
-        const char* to;
-        std::uint64_t first;
-        std::uint64_t last;
-    } rows[] = {
-        {"0", "1000", 0, 1000},
-        {" 0 ", " 10 ", 0, 10},
-        {"2.5", "10", 3, 10}, // a fractional From rounds up
-        {"0.5", "10", 1, 10},
-        {"0", "10.9", 0, 10}, // To is taken at its whole part
-        {"1000000000", "1000000007", 1000000000, 1000000007},
-        {"1e10", "1E+19", 10000000000, 10000000000000000000u},
-    };
-    for (const auto& row : rows) {
-        const auto checked = validateBounds(row.from, row.to);
-        const auto* range = std::get_if<SearchRange>(&checked);
-        ASSERT_NE(range, nullptr) << row.from << " " << row.to;
-        EXPECT_EQ(range->first, row.first) << row.from;
-        EXPECT_EQ(range->last, row.last) << row.to;
-    }
-}
-
-TEST(RangeSearch, smallRangesGiveTheseExactPages) {
-    using Pages = std::vector<std::string>;
-    const struct {
-        const char* from;
-        const char* to;
-        Pages pages;
-    } rows[] = {
-        {"0", "10", {"2 3 5 7"}},
-        {"2", "5", {"2 3 5"}},
-        {"4", "5", {" 5"}},
-        {"8", "9", {""}}, // no prime: the one page stays empty
-        {"24", "28", {""}},
-        {"0", "100", {"2 3 5 7 11 13 17 19 23 29 31 37 41 43 47 53 59 61 67 71 73 79 83 89 97"}},
-        {"2.5", "10", {" 3 5 7"}}, // no fractional candidates
-        {"0.5", "10", {"2 3 5 7"}},
-        {"1", "10", {"2 3 5 7"}},
-        {"1.5", "10", {"2 3 5 7"}},
-        {"3", "10", {" 3 5 7"}},
-        {"1000000000", "1000000007", {" 1000000007"}},
-        {"4294967290", "4294967311", {" 4294967291 4294967311"}}, // past 32 bits
-        {"1e10", "10000000100", {" 10000000019 10000000033 10000000061 10000000069 10000000097"}},
+        {"abc", "xyz", "Enter a valid number in the From box [From]"},
+        {"0", "", "Enter a valid number in the To box [To]"},
+        {"-1", "4", "Enter 0 or a greater number in the From box [From]"},
+        {"-0.5", "1000", "Enter 0 or a greater number in the From box [From]"},
+        {"0", "4", "Enter a number greater than 4 in the To box [To]"},
+        {"2e19", "3", "Enter a number greater than 4 in the To box [To]"},
+        {"0", "1e20", "Enter a number not above 1E+19 in the To box [To]"},
+        {"2e19", "1.1E+19", "Enter a number not above 1E+19 in the To box [To]"},
+        {"5", "5", notLess},
+        {"4", "4.9", notLess},
+        {"10", "4.5", notLess},
+        {"2", "5", "2 3 5"},
+        {"4", "5", " 5"},
+        {"8", "9", ""}, // no prime: the one page stays empty
+        {"0", "100", "2 3 5 7 11 13 17 19 23 29 31 37 41 43 47 53 59 61 67 71 73 79 83 89 97"},
+        {"2.5", "10", " 3 5 7"}, // a fractional From rounds up
+        {"0.5", "10", "2 3 5 7"},
+        {"3", "12.9", " 3 5 7 11"}, // To is taken at its whole part
+        {"1000000000", "1000000007", " 1000000007"},
+        {"4294967290", "4294967311", " 4294967291 4294967311"}, // past 32 bits
+        {"1e10", "10000000100", " 10000000019 10000000033 10000000061 10000000069 10000000097"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(searchPages(row.from, row.to), row.pages) << row.from << " " << row.to;
+        EXPECT_EQ(searchOf(row.from, row.to), row.expected) << row.from << " " << row.to;
+    PageStore store; // 18 and 19 digits, the widest primes below the top bound
+    runSearch({999999999999999900, 1000000000000000100}, store);
+    EXPECT_EQ(pagesOf(store), Pages{" 999999999999999967 999999999999999989 1000000000000000003 "
+                                    "1000000000000000009 1000000000000000031 1000000000000000079"});
+    EXPECT_EQ(std::get<SearchRange>(validateBounds("1e10", "1E+19")).last, 10000000000000000000u);
 }
 
-TEST(RangeSearch, reachesTheTopOfTheRange) {
-    PageStore store;
-    const SearchOutcome outcome = runSearch({9999999999999999900u, 10000000000000000000u}, store);
-    EXPECT_EQ(store.page(1), " 9999999999999999919 9999999999999999943 9999999999999999961");
-    EXPECT_EQ(outcome.lastPrime, 9999999999999999961u);
-}
-
-TEST(RangeSearch, countsThePrimesBelowPowersOfTen) {
+TEST(RangeSearch, countsThePrimesBelowPowersOfTenReportingProgressOnTheCallersThread) {
     const struct {
-        const char* to;
-        std::uint64_t primes;
-        std::size_t pages;
-        std::size_t bytes;
+        std::uint64_t to;
+        const char* summary;
     } rows[] = {
-        {"10", 4, 1, 7},
-        {"100", 25, 1, 70},
-        {"1000", 168, 1, 642},
-        {"10000", 1229, 5, 5947},
-        {"100000", 9592, 42, 56125},
-        {"1000000", 78498, 436, 538467},
-        {"10000000", 664579, 4343, 5227115},
-        {"100000000", 5761455, 45118, 51098999},
+        {10, "4 primes, last 7, 1/1 pages, 7 bytes, 100%"},
+        {100, "25 primes, last 97, 1/1 pages, 70 bytes, 100%"},
+        {1000, "168 primes, last 997, 1/1 pages, 642 bytes, 100%"},
+        {10000, "1229 primes, last 9973, 5/5 pages, 5947 bytes, 100%"},
+        {100000, "9592 primes, last 99991, 42/42 pages, 56125 bytes, 100%"},
+        {1000000, "78498 primes, last 999983, 436/436 pages, 538467 bytes, 100%"},
+        {10000000, "664579 primes, last 9999991, 4343/4343 pages, 5227115 bytes, 100%"},
+        {100000000, "5761455 primes, last 99999989, 45118/45118 pages, 51098999 bytes, 100%"},
     };
+    const auto caller = std::this_thread::get_id();
     for (const auto& row : rows) {
+        std::vector<double> reports;
+        bool otherThread = false;
         PageStore store;
-        const SearchOutcome outcome =
-            runSearch({0, static_cast<std::uint64_t>(*korvane::parseNumber(row.to))}, store);
-        EXPECT_EQ(outcome.primeCount, row.primes) << row.to;
-        EXPECT_EQ(outcome.pageCount, row.pages) << row.to;
-        EXPECT_EQ(store.pageCount(), row.pages) << row.to;
-        EXPECT_EQ(store.totalBytes(), row.bytes) << row.to;
-        EXPECT_FALSE(outcome.storeFull);
-        EXPECT_EQ(outcome.percentDone, 100);
+        const SearchOutcome outcome = runSearch({0, row.to}, store, [&](double percent) {
+            otherThread |= std::this_thread::get_id() != caller;
+            reports.push_back(percent);
+        });
+        EXPECT_EQ(summary(outcome, store), row.summary);
+        EXPECT_FALSE(otherThread);
+        EXPECT_GE(reports.size(), outcome.pageCount / 40) << row.to;
+        EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()) &&
+                    (reports.empty() || (reports.front() >= 0 && reports.back() <= 100)));
     }
 }
 
 // Page 1 of a stretch of d-digit primes closes at the first prime that brings
 // it to the threshold for d digits.
 TEST(RangeSearch, closesPagesAtEachDigitCountsThreshold) {
-    const struct {
-        std::uint64_t from;
-        std::size_t length;
-        const char* lastOnPage;
-        const char* nextPageStart;
-    } rows[] = {
-        {0, 1372, " 2083", " 2087 2089 2"},                // 4 digits: 1370
-        {10000, 1344, " 12143", " 12149 12157"},           // 5 digits: 1340
-        {100000, 1225, " 102001", " 102013 1020"},         // 6 digits: 1220
-        {1000000, 1200, " 1001981", " 1001983 100"},       // 7 digits: 1200
-        {10000000, 1125, " 10002029", " 10002053 10"},     // 8 digits: 1120
-        {100000000, 1250, " 100002181", " 100002223 1"},   // 9 digits: 1250
-        {1000000000, 1100, " 1000002043", " 1000002089 "}, // 10 digits: 1100
+    const std::pair<std::uint64_t, const char*> rows[] = {
+        {0, "1372 2083 | 2087 2089 2"},                // 4 digits: 1370
+        {10000, "1344 12143 | 12149 12157"},           // 5 digits: 1340
+        {100000, "1225 102001 | 102013 1020"},         // 6 digits: 1220
+        {1000000, "1200 1001981 | 1001983 100"},       // 7 digits: 1200
+        {10000000, "1125 10002029 | 10002053 10"},     // 8 digits: 1120
+        {100000000, "1250 100002181 | 100002223 1"},   // 9 digits: 1250
+        {1000000000, "1100 1000002043 | 1000002089 "}, // 10 digits: 1100
     };
-    for (const auto& row : rows) {
+    for (const auto& [from, expected] : rows) {
         PageStore store;
-        runSearch({row.from, row.from + 20000}, store);
-        const std::string_view page1 = store.page(1);
-        EXPECT_EQ(page1.size(), row.length) << row.from;
-        EXPECT_EQ(page1.substr(page1.rfind(' ')), row.lastOnPage) << row.from;
-        EXPECT_EQ(store.page(2).substr(0, 12), row.nextPageStart) << row.from;
+        runSearch({from, from + 20000}, store);
+        const std::string page1(store.page(1));
+        EXPECT_EQ(std::to_string(page1.size()) + page1.substr(page1.rfind(' ')) + " |" +
+                      std::string(store.page(2).substr(0, 12)),
+                  expected);
     }
 }
 
-TEST(RangeSearch, primesBelowAThousandAndAboveTenDigitsNeverClosePages) {
+TEST(RangeSearch, stopsWhenAllPagesAreFullOrAPageOfElevenDigitPrimesOutgrowsAMegabyte) {
     PageStore store;
-    runSearch({0, 1000}, store);
-    EXPECT_EQ(store.pageCount(), 1u);
-    const SearchOutcome outcome = runSearch({10000000000, 10000200000}, store);
-    EXPECT_EQ(outcome.pageCount, 1u);
-    EXPECT_EQ(store.page(1).size(), outcome.primeCount * 12);
+    SearchOutcome outcome = runSearch({0, 10000000000}, store);
+    // The count is exact far past 2^24.
+    EXPECT_EQ(summary(outcome, store), "60266898 primes, last 1196077591, 500000/500000 pages, "
+                                       "605572793 bytes, 11.96077591%, pages full");
+    EXPECT_TRUE(store.page(500000).ends_with(" 1196077591"));
+    outcome = runSearch({10000000000, 11000000000}, store);
+    EXPECT_EQ(summary(outcome, store), "83333 primes, last 10001920723, 1/1 pages, 999996 bytes, "
+                                       "0.1920723%, text full");
 }
 
-TEST(RangeSearch, neverEndsOnAnEmptyPage) {
-    SearchOutcome outcome;
-    // 2083 is the prime that fills page 1.
-    EXPECT_EQ(searchPages("0", "2083", &outcome).size(), 1u);
-    EXPECT_EQ(searchPages("0", "2086", &outcome).size(), 1u);
-    EXPECT_EQ(outcome.pageCount, 1u);
-    const auto pages = searchPages("0", "2087", &outcome);
-    ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(pages[1], " 2087");
-}
-
-TEST(RangeSearch, stopsWhenAllPagesAreFull) {
+TEST(RangeSearch, storeGivesEmptyPagesOutsideItsRangeAndKeepsOnlyTheLastSearch) {
     PageStore store;
-    const SearchOutcome outcome = runSearch({0, 10000000000}, store);
-    EXPECT_TRUE(outcome.storeFull);
-    EXPECT_FALSE(outcome.textFull);
-    EXPECT_EQ(outcome.pageCount, 500000u);
-    EXPECT_EQ(store.pageCount(), 500000u);
-    EXPECT_EQ(korvane::leadingBlankForm(outcome.primeCount), " 60266898"); // exact past 2^24
-    EXPECT_EQ(outcome.lastPrime, 1196077591u);
-    const std::string_view last = store.page(500000);
-    EXPECT_EQ(last.substr(last.size() - 11), " 1196077591");
-    EXPECT_NEAR(outcome.percentDone, 11.96077591, 1e-9);
-    EXPECT_EQ(korvane::hashFormat(outcome.percentDone), "12");
-}
-
-TEST(RangeSearch, aRangeThatEndsOnTheLastPagesLastPrimeIsComplete) {
-    SearchLimits limits;
-    limits.maxPages = 1;
-    PageStore store;
-    SearchOutcome outcome = runSearch({0, 2086}, store, {}, limits);
-    EXPECT_FALSE(outcome.storeFull);
-    EXPECT_EQ(outcome.percentDone, 100);
-    outcome = runSearch({0, 2087}, store, {}, limits);
-    EXPECT_TRUE(outcome.storeFull);
-    EXPECT_EQ(outcome.lastPrime, 2083u);
-    EXPECT_EQ(outcome.pageCount, 1u);
-    EXPECT_NEAR(outcome.percentDone, 100.0 * 2083 / 2087, 1e-9);
-}
-
-TEST(RangeSearch, stopsBeforeTheTextOutgrowsTheStore) {
-    for (std::size_t parallelFrom : {std::size_t{0}, PageStore::maxBytes}) {
-        SearchLimits limits;
-        limits.maxBytes = 100; // eight primes of 11 digits, with their blanks
-        limits.parallelFromBytes = parallelFrom;
-        PageStore store;
-        const SearchOutcome outcome = runSearch({10000000000, 10001000000}, store, {}, limits);
-        EXPECT_TRUE(outcome.textFull);
-        EXPECT_FALSE(outcome.storeFull);
-        EXPECT_EQ(outcome.primeCount, 8u);
-        EXPECT_EQ(outcome.pageCount, 1u);
-        EXPECT_EQ(store.totalBytes(), 96u);
-        EXPECT_LT(outcome.percentDone, 1);
-    }
-}
-
-TEST(RangeSearch, stopsBeforeThePageOfElevenDigitPrimesGrowsTooBigToShow) {
-    std::vector<std::string> firstRun;
-    for (std::size_t parallelFrom : {std::size_t{0}, PageStore::maxBytes}) {
-        SearchLimits limits;
-        limits.maxOpenPageBytes = 1200;
-        limits.parallelFromBytes = parallelFrom;
-        PageStore store;
-        const SearchOutcome outcome = runSearch({9999900000, 10001000000}, store, {}, limits);
-        EXPECT_TRUE(outcome.textFull);
-        const std::string_view last = store.page(store.pageCount());
-        EXPECT_LE(last.size(), 1200u);
-        EXPECT_GT(last.size(), 1200u - 12);
-        EXPECT_EQ(last.substr(last.size() - 11), korvane::decimalDigits(outcome.lastPrime));
-        EXPECT_LT(store.page(store.pageCount() - 1).size(), 1200u); // 10-digit pages close as usual
-        std::vector<std::string> pages;
-        for (std::size_t k = 1; k <= store.pageCount(); ++k)
-            pages.emplace_back(store.page(k));
-        if (firstRun.empty())
-            firstRun = pages;
-        else
-            EXPECT_EQ(pages, firstRun);
-    }
-    PageStore store;
-    const SearchOutcome outcome = runSearch({10000000000, 11000000000}, store);
-    EXPECT_TRUE(outcome.textFull);
-    EXPECT_LE(store.page(1).size(), 1'000'000u);
-}
-
-TEST(RangeSearch, reportsRisingProgressOnTheCallersThreadAtLeastEveryFortyPages) {
-    const auto caller = std::this_thread::get_id();
-    std::vector<double> reports;
-    bool otherThread = false;
-    PageStore store;
-    const SearchOutcome outcome = runSearch({0, 100000000}, store, [&](double percent) {
-        otherThread |= std::this_thread::get_id() != caller;
-        reports.push_back(percent);
-    });
-    EXPECT_FALSE(otherThread);
-    EXPECT_GE(reports.size(), outcome.pageCount / 40);
-    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
-    EXPECT_GE(reports.front(), 0);
-    EXPECT_LE(reports.back(), 100);
-}
-
-TEST(RangeSearch, storeGivesViewsOfItsPagesOnlyWhileFilled) {
-    PageStore store;
-    EXPECT_TRUE(store.empty());
     runSearch({0, 20000}, store);
-    EXPECT_FALSE(store.empty());
-    EXPECT_EQ(store.page(0), "");
-    EXPECT_EQ(store.page(store.pageCount() + 1), "");
-    runSearch({4, 5}, store); // a new search replaces the old pages
-    EXPECT_EQ(store.pageCount(), 1u);
-    EXPECT_EQ(store.page(1), " 5");
+    EXPECT_EQ(std::string(store.page(0)) + std::string(store.page(store.pageCount() + 1)), "");
+    runSearch({4, 5}, store);
+    EXPECT_EQ(pagesOf(store), Pages{" 5"});
     store.clear();
-    EXPECT_TRUE(store.empty());
-    EXPECT_EQ(store.totalBytes(), 0u);
-    EXPECT_EQ(store.page(1), "");
+    EXPECT_TRUE(store.empty() && store.totalBytes() == 0 && store.page(1).empty());
 }
