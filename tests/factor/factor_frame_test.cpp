@@ -125,4 +125,11 @@ TEST(FactorTab, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
     Tab tab;
     EXPECT_TRUE(tab.f->txtNumber->text() == "7" && tab.f->txtNumber->maxLength() == 20 &&
                 tab.f->optSlowest->isChecked() && tab.f->lblFact->isHidden());
+    QStringList captions;
+    for (const char* name : {"Label4", "optSlowest", "optFastest", "cmdFactor", "cmdClearance",
+                             "Label7", "Label14", "Label16", "Label9"})
+        captions << child<QWidget>(tab.f, name)->property("text").toString();
+    EXPECT_EQ(captions.join('|'),
+              "Enter a numer: (20 digits max)|Show all divisors (slower)|Show only first divisor "
+              "(fastest)|Factor|Clear|Prime: Yes/No|Factors Found:|Percent Done:|Time Taken:");
 }
