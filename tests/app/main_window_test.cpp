@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetStateWithItsMenus) {
 TEST_F(MainWindowTest, tabReleaseSwitchesOnTheLeftButtonOnlyButAlwaysSetsDefaultAndFocus) {
     const std::tuple<int, Qt::MouseButton, const char*> steps[] = {
         {2, Qt::LeftButton, "frames 2, strip 2, tab 2, default cmdEquals, focus cmdEquals"},
-        {3, Qt::RightButton, "frames 2, strip 2, tab 2, default cmdEquals, focus cmdEquals"},
+        {3, Qt::RightButton, "frames 2, strip 3, tab 2, default cmdEquals, focus cmdEquals"},
         {3, Qt::LeftButton, "frames 3, strip 3, tab 3, default cmdFactor, focus txtNumber"},
         {3, Qt::LeftButton, "frames 3, strip 3, tab 3, default cmdFactor, focus txtNumber"},
         // The search tab moves the focus nowhere.
@@ -61,14 +61,10 @@ TEST_F(MainWindowTest, tabReleaseSwitchesOnTheLeftButtonOnlyButAlwaysSetsDefault
     for (const auto& [tab, button, after] : steps) {
         w->defaultButton().set(nullptr); // so that every release must set them again
         w->TabStrip1->setFocus();
+        w->TabStrip1->setCurrentIndex(tab - 1); // as the arrow keys may, ahead of the frames
         QTest::mouseClick(w->TabStrip1, button, {}, w->TabStrip1->tabRect(tab - 1).center());
         EXPECT_EQ(frames() + ", focus " + name(QApplication::focusWidget()), after);
     }
-    // Nor does the wheel switch tabs.
-    QWheelEvent wheel(QPointF(10, 5), w->TabStrip1->mapToGlobal(QPointF(10, 5)), {}, {0, -120},
-                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(w->TabStrip1, &wheel);
-    EXPECT_EQ(frames(), "frames 1, strip 1, tab 1, default cmdCalculate");
 }
 
 TEST_F(MainWindowTest, aboutWindowShowsTheDetailsAndHoldsTheMainWindowUntilEachWayBack) {

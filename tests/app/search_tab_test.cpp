@@ -106,8 +106,7 @@ TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
     }
 }
 
-TEST_F(SearchTabTest, boxesMoveTheDefaultButton) {
-    search("0", "100");
+TEST_F(SearchTabTest, boxesMoveTheDefaultButtonWhichReturnPresses) {
     QString seen;
     for (QLineEdit* box : {s->txtGoTo, s->txtFrom, s->txtGoTo, s->txtTo}) {
         QTest::mouseClick(box, Qt::LeftButton);
@@ -115,6 +114,9 @@ TEST_F(SearchTabTest, boxesMoveTheDefaultButton) {
     }
     s->txtGoTo->setText("3"); // a change made by code counts as well
     EXPECT_EQ(seen + defaultButton(), "cmdGoTo cmdCalculate cmdGoTo cmdCalculate cmdGoTo");
+    type(s->txtFrom, "1"); // the focus comes back: SEARCH is the default again
+    EXPECT_FALSE(catchMessage([&] { QTest::keyClick(s->txtFrom, Qt::Key_Return); }).shown);
+    EXPECT_EQ(s->lblPrimes->text(), " 168"); // 1 to 1000
 }
 
 } // namespace
