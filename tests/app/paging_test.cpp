@@ -1,8 +1,6 @@
 // Moving between result pages: slider, held arrows, menu steps and "Go To".
 #include "tests/app/window_fixture.h"
 
-#include <QAction>
-
 namespace {
 
 class PagingTest : public WindowTest {
@@ -10,166 +8,104 @@ class PagingTest : public WindowTest {
     void SetUp() override {
         WindowTest::SetUp();
         search("0", "10000"); // five pages, the last on view
-        firstPage = QString::fromLatin1(s->pages().page(1).data(),
-                                        static_cast<qsizetype>(s->pages().page(1).size()));
     }
-    QString pageText(std::size_t k) const {
-        const auto text = s->pages().page(k);
+    QString pageText(int k) const {
+        const auto text = s->pages().page(static_cast<std::size_t>(k));
         return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     }
-    // The page on view, as the slider, the caption and the text box show it.
-    void expectPage(int k) {
-        EXPECT_EQ(s->Slider1->value(), k);
-        EXPECT_EQ(s->lblPageNow->text(), QString::number(k));
-        EXPECT_EQ(s->lblPageTotal->text(), "5");
-        EXPECT_EQ(page(), pageText(k));
+    // The page on view when the slider, its caption and the text box agree, else 0.
+    int shown() const {
+        const int k = s->Slider1->value();
+        return s->lblPageNow->text() == QString::number(k) && page() == pageText(k) ? k : 0;
     }
-    // Holds the left button on an arrow until the slider reaches `page`, then
-    // a little longer, and releases it.
+    // Holds the left button on an arrow until the slider reaches `page`, then a
+    // few ticks longer (which must not fail at either end), releases it and
+    // checks that nothing moves afterwards.
     bool holdUntil(QPushButton* arrow, int page) {
         QTest::mousePress(arrow, Qt::LeftButton);
         const bool reached = QTest::qWaitFor([&] { return s->Slider1->value() == page; }, 3000);
-        QTest::qWait(120); // a few more ticks, which must not fail at either end
+        QTest::qWait(120);
         QTest::mouseRelease(arrow, Qt::LeftButton);
-        return reached;
+        const int released = s->Slider1->value();
+        QTest::qWait(120);
+        return reached && s->Slider1->value() == released;
     }
-    QString firstPage;
 };
 
-TEST_F(PagingTest, sliderShowsThePageAndNeverPageZero) {
-    EXPECT_TRUE(firstPage.startsWith("2 3 5 7 11 13 "));
+TEST_F(PagingTest, sliderAndMenuStepsShowThePageAndNeverPageZero) {
     s->Slider1->setValue(2);
-    expectPage(2);
-    EXPECT_TRUE(page().startsWith(" 2087 2089 ")) << page().left(20).toStdString();
+    EXPECT_EQ(shown(), 2);
+    EXPECT_TRUE(page().startsWith(" 2087 2089 ")) << page().left(20);
     QTest::keyClick(s->Slider1, Qt::Key_Home); // the slider's lowest position, 0
-    expectPage(1);
-    EXPECT_EQ(page(), firstPage);
-}
+    EXPECT_EQ(shown(), 1);
+    EXPECT_TRUE(page().startsWith("2 3 5 7 11 13 "));
 
-TEST_F(PagingTest, menuStepsStopAtBothEnds) {
-    w->mnuNextPage->trigger();
-    expectPage(5);
-    w->mnuPreviousPage->trigger();
-    expectPage(4);
-    for (int i = 0; i < 5; ++i)
-        w->mnuPreviousPage->trigger();
-    expectPage(1);
-    w->mnuNextPage->trigger();
-    expectPage(2);
+    // The menu steps stop at both ends.
+    s->Slider1->setValue(5);
+    QString seen;
+    for (const QChar step : QStringLiteral("NPPPPPPN")) {
+        (step == 'N' ? w->mnuNextPage : w->mnuPreviousPage)->trigger();
+        seen += QString::number(shown());
+    }
+    EXPECT_EQ(seen, "54321112");
 }
 
 TEST_F(PagingTest, heldArrowsKeepSteppingUntilReleased) {
     s->Slider1->setValue(1);
-    QTest::mousePress(s->cmdForward, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return s->Slider1->value() == 3; }, 3000));
-    QTest::mouseRelease(s->cmdForward, Qt::LeftButton);
-    EXPECT_FALSE(s->Timer2->isActive());
-    const int reached = s->Slider1->value();
-    QTest::qWait(120);
-    EXPECT_EQ(s->Slider1->value(), reached); // stopped on release
-    expectPage(reached);
-
+    EXPECT_TRUE(holdUntil(s->cmdForward, 3));
     EXPECT_TRUE(holdUntil(s->NextPage, 5)); // past the last page: it stays on view
-    expectPage(5);
+    EXPECT_EQ(shown(), 5);
     EXPECT_TRUE(holdUntil(s->cmdBack, 3));
-    s->Slider1->setValue(4);
     EXPECT_TRUE(holdUntil(s->PreviousPage, 1)); // before page 1: it stays on view
-    expectPage(1);
-}
-
-TEST_F(PagingTest, shortPressMovesNothing) {
-    QTest::mouseClick(s->cmdBack, Qt::LeftButton);
-    QTest::mouseClick(s->PreviousPage, Qt::LeftButton);
+    EXPECT_EQ(shown(), 1);
+    QTest::mouseClick(s->cmdForward, Qt::LeftButton); // shorter than a tick
     QTest::qWait(80);
-    expectPage(5);
-    EXPECT_FALSE(s->Timer1->isActive());
+    EXPECT_EQ(shown(), 1);
 }
 
-TEST_F(PagingTest, onlyTheLeftButtonStartsAnArrow) {
+TEST_F(PagingTest, arrowsStartOnTheLeftButtonAndOnlyTheFirstBackArrowStopsOnAny) {
+    // The running timer (1 back, 2 forward, - none) after each step: a press (small
+    // letter) or release (capital) of the right or left button.
+    QString seen;
     for (QPushButton* arrow : {s->cmdBack, s->PreviousPage, s->cmdForward, s->NextPage}) {
-        QTest::mousePress(arrow, Qt::RightButton);
-        EXPECT_FALSE(s->Timer1->isActive() || s->Timer2->isActive())
-            << arrow->objectName().toStdString();
-        QTest::mouseRelease(arrow, Qt::RightButton);
+        for (const QChar step : QStringLiteral("rRlRL")) {
+            const Qt::MouseButton button = step.toLower() == 'l' ? Qt::LeftButton : Qt::RightButton;
+            step.isLower() ? QTest::mousePress(arrow, button) : QTest::mouseRelease(arrow, button);
+            seen += s->Timer1->isActive() ? '1' : s->Timer2->isActive() ? '2' : '-';
+        }
+        seen += ' ';
     }
-}
-
-TEST_F(PagingTest, releaseStopsOnAnyButtonOnlyForTheFirstBackArrow) {
-    struct Case {
-        QPushButton* arrow;
-        QTimer* timer;
-        bool stopsOnRightRelease;
-    };
-    const Case cases[] = {
-        {s->cmdBack, s->Timer1, true},
-        {s->PreviousPage, s->Timer1, false},
-        {s->cmdForward, s->Timer2, false},
-        {s->NextPage, s->Timer2, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arrow->objectName().toStdString());
-        QTest::mousePress(c.arrow, Qt::LeftButton);
-        EXPECT_TRUE(c.timer->isActive());
-        QTest::mouseRelease(c.arrow, Qt::RightButton);
-        EXPECT_EQ(c.timer->isActive(), !c.stopsOnRightRelease);
-        QTest::mouseRelease(c.arrow, Qt::LeftButton);
-        EXPECT_FALSE(c.timer->isActive());
-    }
+    EXPECT_EQ(seen, "--1-- --11- --22- --22- "); // cmdBack, PreviousPage, cmdForward, NextPage
 }
 
 TEST_F(PagingTest, goToShowsTheTypedPage) {
-    struct Case {
-        const char* typed;
-        int page;
-    };
-    const Case cases[] = {
-        {"2", 2},   {"02", 2}, {"2.5", 2}, {"3.5", 4}, {"1", 1},
-        {" 4 ", 4}, {"5", 5},  {"5.5", 5}, // rounds to a page that does not exist: the last one
-                                           // stays on view
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        s->Slider1->setValue(c.page == 1 ? 3 : 1);
-        type(s->txtGoTo, c.typed);
-        QTest::mouseClick(s->cmdGoTo, Qt::LeftButton);
-        EXPECT_EQ(s->Slider1->value(), c.page);
-        EXPECT_EQ(page(), pageText(c.page));
-        EXPECT_EQ(s->lblPageNow->text(), c.typed); // exactly as typed
+    // "5.5" rounds to a page that does not exist: the last one stays on view.
+    const std::pair<const char*, int> cases[] = {{"2", 2}, {"02", 2},  {"2.5", 2}, {"3.5", 4},
+                                                 {"1", 1}, {" 4 ", 4}, {"5", 5},   {"5.5", 5}};
+    for (const auto& [typed, expected] : cases) {
+        s->Slider1->setValue(expected == 1 ? 3 : 1);
+        type(s->txtGoTo, typed);
+        QTest::keyClick(s->txtGoTo, Qt::Key_Enter, Qt::KeypadModifier); // presses Go To
+        EXPECT_EQ(s->Slider1->value(), expected) << typed;
+        EXPECT_EQ(page(), pageText(expected)) << typed;
+        EXPECT_EQ(s->lblPageNow->text(), typed); // exactly as typed
     }
 }
 
 TEST_F(PagingTest, goToRefusesPagesOutsideTheResults) {
-    struct Case {
-        const char* typed;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"abc", "Please enter a valid page number!"},
-        {"", "Please enter a valid page number!"},
-        {"6", "Please enter a valid page number!"},
-        {"1e9", "Please enter a valid page number!"},
-        {"0", "Please enter a page number greater than 1!"},
-        {"0.9", "Please enter a page number greater than 1!"},
-        {"-2", "Please enter a page number greater than 1!"},
-    };
+    const char* const invalid = "Please enter a valid page number!";
+    const char* const low = "Please enter a page number greater than 1!";
+    const std::pair<const char*, const char*> cases[] = {
+        {"abc", invalid}, {"", invalid}, {"6", invalid}, {"1e9", invalid},
+        {"0", low},       {"0.9", low},  {"-2", low}};
     s->Slider1->setValue(3);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
-        type(s->txtGoTo, c.typed);
-        const SeenMessage seen =
-            catchMessage([&] { QTest::mouseClick(s->cmdGoTo, Qt::LeftButton); });
-        EXPECT_EQ(seen.text, c.message);
-        EXPECT_EQ(seen.title, "Korvane 6");
-        EXPECT_TRUE(focusIs(s->txtGoTo));
-        EXPECT_EQ(defaultButton(), s->cmdGoTo);
-        expectPage(3);
+    for (const auto& [typed, message] : cases) {
+        type(s->txtGoTo, typed);
+        EXPECT_EQ(catchMessage([&] { QTest::mouseClick(s->cmdGoTo, Qt::LeftButton); }).text,
+                  message);
+        EXPECT_TRUE(focusIs("txtGoTo")) << typed;
+        EXPECT_EQ(shown(), 3) << typed;
     }
-}
-
-TEST_F(PagingTest, enterInTheGoToBoxPressesGoTo) {
-    type(s->txtGoTo, "3");
-    QTest::keyClick(s->txtGoTo, Qt::Key_Return);
-    expectPage(3);
 }
 
 } // namespace
