@@ -3,6 +3,7 @@
 
 #include "app/default_button.h"
 #include "app/message_box.h"
+#include "app/named.h"
 #include "export/export_engine.h"
 
 #include <QCheckBox>
@@ -24,11 +25,6 @@ namespace {
 const QString label1Head = QStringLiteral("You can choose to copy any page(s) between 1 and ");
 const QString label1Text = QStringLiteral("You can choose to copy any page(s) between 1 and "
                                           "            , you can copy up to 1000 pages at a time!");
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 
 #include "app/default_button.h"
 #include "app/message_box.h"
+#include "app/named.h"
 #include "common/number_text.h"
 #include "export/directory_list.h"
 #include "export/export_engine.h"
@@ -25,11 +26,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Kernel and runtime file systems: nothing a user saves results on.
 bool isPseudoVolume(const QStorageInfo& volume) {

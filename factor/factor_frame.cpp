@@ -4,6 +4,7 @@
 
 #include "app/default_button.h"
 #include "app/message_box.h"
+#include "app/named.h"
 #include "app/status_label.h"
 #include "common/number_text.h"
 #include "factor/divisor_list_model.h"
@@ -26,11 +27,6 @@ namespace {
 
 QString toQString(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "app/default_button.h"
 #include "app/message_box.h"
+#include "app/named.h"
 #include "app/status_label.h"
 #include "common/number_text.h"
 
@@ -33,11 +34,6 @@ QString qText(const std::string& text) {
 
 QString wholeText(long long n) {
     return qText(decimalDigits(static_cast<std::uint64_t>(n)));
-}
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
