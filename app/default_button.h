@@ -9,7 +9,7 @@
 class QWidget;
 
 class DefaultButton : public QObject {
-public:
+  public:
     // Installs window-wide Return/Enter shortcuts on `window`.
     explicit DefaultButton(QWidget* window);
 
@@ -17,7 +17,7 @@ public:
     void set(QPushButton* button);
     QPushButton* current() const { return current_.data(); }
 
-private:
+  private:
     void press();
 
     QPointer<QPushButton> current_;

@@ -31,8 +31,8 @@ int benchSearch(int argc, char** argv) {
             mix(static_cast<unsigned char>(c));
         mix('\n');
     }
-    std::printf("primes=%" PRIu64 " pages=%zu bytes=%zu fnv=%016" PRIx64 " seconds=%.3f peak_rss_mb=%.1f\n",
-                outcome.primeCount, outcome.pageCount, store.totalBytes(), fnv, seconds,
-                peakRssMb());
+    std::printf(
+        "primes=%" PRIu64 " pages=%zu bytes=%zu fnv=%016" PRIx64 " seconds=%.3f peak_rss_mb=%.1f\n",
+        outcome.primeCount, outcome.pageCount, store.totalBytes(), fnv, seconds, peakRssMb());
     return 0;
 }
