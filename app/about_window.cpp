@@ -1,6 +1,7 @@
 // The About window: fixed texts in a "Program's Information:" frame and the
 // button that returns to the main window.
 #include "app/about_window.h"
+#include "app/secondary_window.h"
 
 #include "app/default_button.h"
 
@@ -81,10 +82,7 @@ AboutWindow::AboutWindow(QWidget* frmMain) : QWidget(nullptr), frmMain_(frmMain)
 
 void AboutWindow::cmdReturnToProgram_Click() {
     hide();
-    frmMain_->show();
-    frmMain_->raise();
-    frmMain_->activateWindow();
-    frmMain_->setEnabled(true);
+    returnToMainWindow(frmMain_);
 }
 
 // Accepted, so that a quit of the whole program is never held up here; closing

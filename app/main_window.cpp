@@ -4,6 +4,7 @@
 
 #include "app/about_window.h"
 #include "app/default_button.h"
+#include "app/secondary_window.h"
 #include "calc/calc_frame.h"
 #include "export/export_commands.h"
 #include "factor/factor_frame.h"
@@ -166,10 +167,7 @@ void MainWindow::TabStrip1_MouseUp(Qt::MouseButton button) {
 void MainWindow::mnuAbout_Click() {
     if (!about_)
         about_ = std::make_unique<AboutWindow>(this);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
-    setEnabled(false);
+    openOverMainWindow(about_.get(), this);
 }
 
 // Ends the event loop at once: no window is asked to close and nothing is

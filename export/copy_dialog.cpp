@@ -4,6 +4,7 @@
 #include "app/default_button.h"
 #include "app/message_box.h"
 #include "app/named.h"
+#include "app/secondary_window.h"
 #include "export/export_engine.h"
 
 #include <QCheckBox>
@@ -132,10 +133,7 @@ void CopyDialog::cmdCancel_Click() {
 
 void CopyDialog::returnToMain() {
     hide();
-    frmMain_->show();
-    frmMain_->raise();
-    frmMain_->activateWindow();
-    frmMain_->setEnabled(true);
+    returnToMainWindow(frmMain_);
 }
 
 void CopyDialog::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,8 @@
 // not at all.
 #include "export/export_commands.h"
 
+#include "app/secondary_window.h"
+
 #include "app/default_button.h"
 #include "app/message_box.h"
 #include "app/status_label.h"
@@ -58,18 +60,6 @@ void startDiskWrite([[maybe_unused]] QSaveFile& file, qint64& flushed, qint64 wr
     flushed = written;
 }
 
-// The dialogs have no parent (frmMain is disabled under them), so tell the
-// window system whose they are: it keeps them above frmMain and places them
-// over it.
-void showOver(QWidget* dialog, QWidget* frmMain) {
-    dialog->winId();
-    if (QWindow* owner = frmMain->window()->windowHandle())
-        dialog->windowHandle()->setTransientParent(owner);
-    dialog->show();
-    dialog->raise();
-    dialog->activateWindow();
-}
-
 } // namespace
 
 ExportCommands::ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages,
@@ -86,7 +76,6 @@ void ExportCommands::cmdCopy_Click() {
     QGuiApplication::clipboard()->clear();
     setStatusColour(lblSearch_, StatusColour::Working);
     lblSearch_->setText(QStringLiteral("Copying..."));
-    frmMain_->setEnabled(false);
     if (!copyDialog_)
         copyDialog_ = new CopyDialog(
             frmMain_, lblPageTotal_, [this] { Copy(); }, [this] { Cancelling(); });
@@ -97,7 +86,7 @@ void ExportCommands::cmdCopy_Click() {
         copyDialog_->UpdatelblMax();
     }
     copyDialog_->Text2->setText(lblPageTotal_->text());
-    showOver(copyDialog_, frmMain_);
+    openOverMainWindow(copyDialog_, frmMain_);
 }
 
 void ExportCommands::Copy() {
@@ -122,13 +111,12 @@ void ExportCommands::Cancelling() {
 }
 
 void ExportCommands::cmdSave_Click() {
-    frmMain_->setEnabled(false);
     if (!saveDialog_) {
         saveDialog_ = new SaveDialog(frmMain_, lblPageTotal_,
                                      [this](double first, double last) { SaveFile(first, last); });
         saveDialog_->Form_Load();
     }
-    showOver(saveDialog_, frmMain_);
+    openOverMainWindow(saveDialog_, frmMain_);
     saveDialog_->defaultButton().set(saveDialog_->cmdSave);
     saveDialog_->cmdSave->setFocus();
     saveDialog_->ProgressBar1->setValue(0);

@@ -5,6 +5,7 @@
 #include "app/default_button.h"
 #include "app/message_box.h"
 #include "app/named.h"
+#include "app/secondary_window.h"
 #include "common/number_text.h"
 #include "export/directory_list.h"
 #include "export/export_engine.h"
@@ -229,10 +230,7 @@ void SaveDialog::cmdSave_Click() {
 
 void SaveDialog::cmdCancel_Click() {
     hide();
-    frmMain_->setEnabled(true);
-    frmMain_->show();
-    frmMain_->raise();
-    frmMain_->activateWindow();
+    returnToMainWindow(frmMain_);
 }
 
 void SaveDialog::closeEvent(QCloseEvent* event) {

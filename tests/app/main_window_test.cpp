@@ -69,6 +69,7 @@ TEST_F(MainWindowTest, tabReleaseSwitchesOnTheLeftButtonOnlyButAlwaysSetsDefault
 
 TEST_F(MainWindowTest, aboutWindowShowsTheDetailsAndHoldsTheMainWindowUntilEachWayBack) {
     AboutWindow* about = nullptr;
+    s->txtGoTo->setFocus(); // the user was about to press Go To
     for (int way = 0; way < 3; ++way) {
         w->mnuAbout->trigger();
         about = about ? about : w->aboutWindow();
@@ -77,11 +78,13 @@ TEST_F(MainWindowTest, aboutWindowShowsTheDetailsAndHoldsTheMainWindowUntilEachW
         EXPECT_TRUE(about->isVisible() && !w->isEnabled());
         if (way == 0)
             QTest::mouseClick(child<QPushButton>(about, "cmdReturnToProgram"), Qt::LeftButton);
-        else if (way == 1 && QTest::qWaitForWindowActive(about))
+        else if (way == 1 && QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }))
             QTest::keyClick(about, Qt::Key_Return); // its default button
         else if (way == 2)
             about->close(); // by the frame's close button
         EXPECT_TRUE(!about->isVisible() && w->isEnabled()) << way;
+        // Back where the user was: disabling the window must not lose its focus.
+        EXPECT_TRUE(focusIs("txtGoTo") && defaultButton() == "cmdGoTo") << way;
     }
     EXPECT_EQ(about->objectName() + "|" + about->windowTitle(), "About|About Window");
     EXPECT_EQ(props(about, "Frame1.title Label4 Label9 Label18 Label17 Label2 Label7 Label3 Label8 "
