@@ -338,13 +338,12 @@ void SearchFrame::Prime3() {
     setMenuItemsEnabled(true);
     // Primes of 11 or more digits never close a page, so the text can run out
     // of room before the page slots do.
-    if (outcome.storeFull)
-        showMessage(this, QStringLiteral("All 500000 result pages are full: the search stopped "
-                                         "after %1.")
-                              .arg(qText(decimalDigits(outcome.lastPrime))));
-    else if (outcome.textFull)
-        showMessage(this, QStringLiteral("The result pages are full: the search stopped after %1.")
-                              .arg(qText(decimalDigits(outcome.lastPrime))));
+    if (stoppedEarly) {
+        const QString full = outcome.storeFull ? QStringLiteral("All 500000 result pages are full")
+                                               : QStringLiteral("The result pages are full");
+        showMessage(this, full + QStringLiteral(": the search stopped after %1.")
+                                     .arg(qText(decimalDigits(outcome.lastPrime))));
+    }
 }
 
 // The engine reports often; only a new caption is worth a repaint, so a long
