@@ -7,8 +7,9 @@ using namespace korvane;
 
 TEST(ElapsedTime, captionsWholeSecondsOrUnderOne) {
     // Past a day still counts up: the clock is monotonic, not the time of day.
-    EXPECT_EQ(elapsedCaption(0) + "|" + elapsedCaption(1) + "|" + elapsedCaption(90061),
-              "< 1 sec.| 1 sec.| 90061 sec.");
+    EXPECT_EQ(elapsedCaption(0), "< 1 sec.");
+    EXPECT_EQ(elapsedCaption(1), " 1 sec.");
+    EXPECT_EQ(elapsedCaption(90061), " 90061 sec.");
     ElapsedClock clock;
     clock.start();
     clock.stop();

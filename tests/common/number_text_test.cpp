@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <limits>
-#include <vector>
 
 using namespace korvane;
 
@@ -47,12 +46,13 @@ TEST(NumberText, refusesTextsOutsideTheRuleOrTheRange) {
         EXPECT_FALSE(isValidNumber(text)) << '"' << text << '"';
 }
 
-TEST(NumberText, splitsTheTypedParts) {
-    const auto p = splitDecimal(" -012.50e-3 ");
-    ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(std::string(p->intDigits) + "|" + std::string(p->fracDigits) + "|" +
-                  std::to_string(p->exponent) + "|" + std::to_string(p->negative),
-              "012|50|-3|1");
+TEST(NumberText, splitsTheTypedPartsKeepingTheirDigits) {
+    const auto parts = splitDecimal(" -012.50e-3 ");
+    ASSERT_TRUE(parts.has_value());
+    EXPECT_EQ(parts->intDigits, "012") << "whole-part digits";
+    EXPECT_EQ(parts->fracDigits, "50") << "fraction digits";
+    EXPECT_EQ(parts->exponent, -3) << "exponent";
+    EXPECT_TRUE(parts->negative) << "sign";
 }
 
 TEST(NumberText, generalFormWritesFifteenDigitsAndExponentStyle) {
@@ -87,9 +87,11 @@ TEST(NumberText, everyWrittenTextReadsBack) {
 }
 
 TEST(NumberText, leadingBlankFormMarksNonNegativeNumbers) {
-    EXPECT_EQ(leadingBlankForm(12.0) + "|" + leadingBlankForm(-0.0) + "|" + leadingBlankForm(-3.5) +
-                  "|" + leadingBlankForm(1e15) + "|" + leadingBlankForm(std::uint64_t{50847534}),
-              " 12| 0|-3.5| 1E+15| 50847534");
+    EXPECT_EQ(leadingBlankForm(12.0), " 12") << "positive";
+    EXPECT_EQ(leadingBlankForm(-0.0), " 0") << "negative zero";
+    EXPECT_EQ(leadingBlankForm(-3.5), "-3.5") << "negative";
+    EXPECT_EQ(leadingBlankForm(1e15), " 1E+15") << "exponent form";
+    EXPECT_EQ(leadingBlankForm(std::uint64_t{50847534}), " 50847534") << "exact count";
 }
 
 // Halves of the "#" form go to the even neighbour, as nearest() does.
@@ -105,9 +107,18 @@ TEST(NumberText, hashFormatRoundsToWholeDigitsOrNothing) {
         EXPECT_EQ(hashFormat(row.value), row.text) << row.value;
 }
 
-TEST(NumberText, wholeNumberHelpers) {
-    EXPECT_EQ((std::vector{nearestEven(2.5), nearestEven(3.5), nearestEven(-2.5), nearestEven(0.49),
-                           intPart(2.7), intPart(-2.5)}),
-              (std::vector<double>{2, 4, -2, 0, 2, -3}));
+TEST(NumberText, nearestEvenSendsHalvesToTheEvenNeighbour) {
+    EXPECT_EQ(nearestEven(2.5), 2);
+    EXPECT_EQ(nearestEven(3.5), 4);
+    EXPECT_EQ(nearestEven(-2.5), -2);
+    EXPECT_EQ(nearestEven(0.49), 0);
+}
+
+TEST(NumberText, intPartRoundsDownEvenBelowZero) {
+    EXPECT_EQ(intPart(2.7), 2);
+    EXPECT_EQ(intPart(-2.5), -3);
+}
+
+TEST(NumberText, decimalDigitsWritesTheLargestWholeExactly) {
     EXPECT_EQ(decimalDigits(18446744073709551615u), "18446744073709551615");
 }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 #include <vector>
 
 using namespace korvane::factor;
@@ -24,52 +23,93 @@ std::string factorText(const std::vector<PrimePower>& factors) {
     return out;
 }
 
-// What the "Factor" button makes of a text: "two", the message, or the
-// factorization | the number of divisors | the first odd divisor.
-std::string answer(const char* text) {
-    const auto [kind, n] = checkInput(text);
-    if (kind == InputKind::Two)
-        return "two";
-    if (kind != InputKind::Number)
-        return std::string(refusalMessage(kind));
-    const std::vector<Whole> d = allDivisors(n).divisors;
-    // Each dividing n and strictly ascending: with the right count, all of them.
-    const bool divisorsOk = std::all_of(d.begin(), d.end(), [&](Whole x) { return n % x == 0; }) &&
-                            std::is_sorted(d.begin(), d.end()) &&
-                            std::adjacent_find(d.begin(), d.end()) == d.end();
-    const auto odd = firstOddDivisor(n);
-    return factorText(primeFactors(n)) + " | " + std::to_string(d.size()) +
-           (divisorsOk ? "" : " wrong divisors") + " | " + (odd ? decimalText(*odd) : "none");
+bool ascendingDivisorsOf(Whole n, const std::vector<Whole>& d) {
+    return std::all_of(d.begin(), d.end(), [&](Whole x) { return n % x == 0; }) &&
+           std::is_sorted(d.begin(), d.end()) && std::adjacent_find(d.begin(), d.end()) == d.end();
 }
 
 } // namespace
 
-TEST(FactorEngine, readsTheTextExactlyChecksInOrderAndFactors) {
-    // "1e400" lies beyond every number the program reads anywhere.
-    const std::pair<const char*, std::vector<const char*>> rows[] = {
-        {"You must enter a valid number!", {"", "abc", "1e400"}},
-        {"two", {"2", "2.0", "0.2e1", "+200e-2"}},
-        {"You must enter a 2 or greater!",
-         {"1", "0", "-0", "-5", "-1e30", "2.5", "2.99999999999999999", "1e-400"}},
-        {"You must enter a whole number!",
-         {"7.5", "3.000000000000000001", "99999999999999999999.5"}},
-        {"You must enter a number of at most 20 digits!", {"1e20", "100000000000000000000"}},
-        {"3 | 2 | none", {"3", "3e0"}},
-        {"3 x 5 | 4 | 3", {"0015", "15.0", "1500E-2", " +15 "}},
-        {"18446744073709551557 | 2 | none", {"18446744073709551557"}}, // largest 64-bit prime
-        {"2^64 | 65 | none", {"18446744073709551616"}},
-        {"274177 x 67280421310721 | 4 | 274177", {"18446744073709551617"}},
-        {"4294967311^2 | 3 | 4294967311", {"18446744202558570721"}},
-        {"9876543211 x 10123456757 | 4 | 9876543211", {"99984758105200426727"}},
-        {"99999999999999999989 | 2 | none", {"99999999999999999989"}},
-        {"3^2 x 11 x 41 x 101 x 271 x 3541 x 9091 x 27961 | 384 | 3",
-         {"99999999999999999999", "9999999999999999999.9e1"}},
-        {"2^7 x 3^4 x 5^3 x 7^2 x 11 x 13 x 17 x 19 x 23 x 29 x 31 x 37 x 41 | 245760 | 3",
-         {"92005279690628304000"}},
+// Refusals come in the order the checks run; "1e400" lies beyond every number
+// the program reads anywhere.
+TEST(FactorEngine, refusesTextsInTheOrderTheChecksRun) {
+    const struct {
+        const char* name;
+        std::vector<const char*> texts;
+        const char* message;
+    } rows[] = {
+        {"not a number", {"", "abc", "1e400"}, "You must enter a valid number!"},
+        {"below three",
+         {"1", "0", "-0", "-5", "-1e30", "2.5", "2.99999999999999999", "1e-400"},
+         "You must enter a 2 or greater!"},
+        {"fraction",
+         {"7.5", "3.000000000000000001", "99999999999999999999.5"},
+         "You must enter a whole number!"},
+        {"over twenty digits",
+         {"1e20", "100000000000000000000"},
+         "You must enter a number of at most 20 digits!"},
     };
-    for (const auto& [expected, texts] : rows) {
-        for (const char* text : texts)
-            EXPECT_EQ(answer(text), expected) << text;
+    for (const auto& row : rows) {
+        for (const char* text : row.texts)
+            EXPECT_EQ(refusalMessage(checkInput(text).kind), row.message)
+                << row.name << ": " << text;
+    }
+}
+
+TEST(FactorEngine, answersTwoAtOnceHoweverWritten) {
+    for (const char* text : {"2", "2.0", "0.2e1", "+200e-2"}) {
+        EXPECT_EQ(checkInput(text).kind, InputKind::Two) << text;
+        EXPECT_EQ(refusalMessage(checkInput(text).kind), "") << text;
+    }
+}
+
+TEST(FactorEngine, factorsKnownNumbersOnBothSidesOfTwoToThe64) {
+    const struct {
+        const char* name;
+        std::vector<const char*> texts;
+        const char* factors;
+        std::size_t divisorCount;
+        const char* firstOdd; // "" when there is none
+    } rows[] = {
+        {"small prime", {"3", "3e0"}, "3", 2, ""},
+        {"read exactly", {"0015", "15.0", "1500E-2", " +15 "}, "3 x 5", 4, "3"},
+        {"largest 64-bit prime", {"18446744073709551557"}, "18446744073709551557", 2, ""},
+        {"two to the 64", {"18446744073709551616"}, "2^64", 65, ""},
+        {"two to the 64 plus one",
+         {"18446744073709551617"},
+         "274177 x 67280421310721",
+         4,
+         "274177"},
+        {"square of a 33-bit prime", {"18446744202558570721"}, "4294967311^2", 3, "4294967311"},
+        {"two 34-bit primes",
+         {"99984758105200426727"},
+         "9876543211 x 10123456757",
+         4,
+         "9876543211"},
+        {"largest 20-digit prime", {"99999999999999999989"}, "99999999999999999989", 2, ""},
+        {"twenty nines",
+         {"99999999999999999999", "9999999999999999999.9e1"},
+         "3^2 x 11 x 41 x 101 x 271 x 3541 x 9091 x 27961",
+         384,
+         "3"},
+        {"most divisors",
+         {"92005279690628304000"},
+         "2^7 x 3^4 x 5^3 x 7^2 x 11 x 13 x 17 x 19 x 23 x 29 x 31 x 37 x 41",
+         245760,
+         "3"},
+    };
+    for (const auto& row : rows) {
+        for (const char* text : row.texts) {
+            const CheckedInput input = checkInput(text);
+            ASSERT_EQ(input.kind, InputKind::Number) << row.name << ": " << text;
+            EXPECT_EQ(factorText(primeFactors(input.value)), row.factors)
+                << row.name << ": " << text;
+            const std::vector<Whole> divisors = allDivisors(input.value).divisors;
+            EXPECT_EQ(divisors.size(), row.divisorCount) << row.name << ": " << text;
+            EXPECT_TRUE(ascendingDivisorsOf(input.value, divisors)) << row.name << ": " << text;
+            const auto odd = firstOddDivisor(input.value);
+            EXPECT_EQ(odd ? decimalText(*odd) : "", row.firstOdd) << row.name << ": " << text;
+        }
     }
 }
 
