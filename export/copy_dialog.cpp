@@ -144,4 +144,3 @@ void CopyDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
     cmdCancel_Click();
 }
-

@@ -177,8 +177,8 @@ QString ExportCommands::writeFile(const QString& path, double first, double last
             startDiskWrite(file, flushed, handedOver);
             return true;
         };
-        const bool written = engine_.writeResults(
-            pages_, first, last, sink, [this](float percent) { showProgress(percent); });
+        const bool written = engine_.writeResults(pages_, first, last, sink,
+                                                  [this](float percent) { showProgress(percent); });
         if (!written) {
             reason = file.errorString();
             file.cancelWriting(); // the old file, if any, stays as it was

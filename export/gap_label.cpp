@@ -25,8 +25,7 @@ int GapLabel::blankWidth() const {
 }
 
 int GapLabel::gapWidth() const {
-    return std::max(blankWidth(),
-                    filler_->fontMetrics().horizontalAdvance(widest_) + 2 * padding);
+    return std::max(blankWidth(), filler_->fontMetrics().horizontalAdvance(widest_) + 2 * padding);
 }
 
 QSize GapLabel::sizeHint() const {

@@ -1,8 +1,8 @@
 #include "tests/widget_test_support.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
