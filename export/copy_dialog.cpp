@@ -66,6 +66,18 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
     cmdCopy = named(new QPushButton(QStringLiteral("Copy..."), this), "cmdCopy");
     cmdCancel = named(new QPushButton(QStringLiteral("Close"), this), "cmdCancel");
 
+    layOut();
+
+    defaultButton_ = new DefaultButton(this);
+    defaultButton_->set(cmdCopy);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &CopyDialog::cmdCancel_Click);
+    connect(chkCopy, &QCheckBox::toggled, this, &CopyDialog::chkCopy_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &CopyDialog::cmdCopy_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &CopyDialog::cmdCancel_Click);
+}
+
+void CopyDialog::layOut() {
     auto* top = new QHBoxLayout;
     top->addWidget(Image1, 0, Qt::AlignTop);
     top->addWidget(Label1, 1);
@@ -83,14 +95,6 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
     layout->addLayout(top);
     layout->addLayout(middle);
     layout->addLayout(buttons);
-
-    defaultButton_ = new DefaultButton(this);
-    defaultButton_->set(cmdCopy);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &CopyDialog::cmdCancel_Click);
-    connect(chkCopy, &QCheckBox::toggled, this, &CopyDialog::chkCopy_Click);
-    connect(cmdCopy, &QPushButton::clicked, this, &CopyDialog::cmdCopy_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &CopyDialog::cmdCancel_Click);
 }
 
 void CopyDialog::UpdatelblMax() {

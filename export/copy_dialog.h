@@ -43,6 +43,7 @@ class CopyDialog : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void layOut();
     void returnToMain();
 
     QWidget* frmMain_;

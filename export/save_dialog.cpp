@@ -108,6 +108,21 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
     cmdSave = named(new QPushButton(QStringLiteral("Save"), this), "cmdSave");
     cmdCancel = named(new QPushButton(QStringLiteral("Close"), this), "cmdCancel");
 
+    layOut();
+
+    defaultButton_ = new DefaultButton(this);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &SaveDialog::cmdCancel_Click);
+    connect(Drives, &QComboBox::currentIndexChanged, this, &SaveDialog::Drives_Change);
+    Directory->onPathChange = [this] { Directory_Change(); };
+    connect(Directory, &QListWidget::itemClicked, this, &SaveDialog::Directory_Click);
+    connect(Filename, &QLineEdit::textChanged, this, &SaveDialog::Filename_Change);
+    connect(chkPages, &QCheckBox::toggled, this, &SaveDialog::chkPages_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &SaveDialog::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &SaveDialog::cmdCancel_Click);
+}
+
+void SaveDialog::layOut() {
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
     left->addWidget(Label1);
@@ -131,17 +146,6 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
     layout->addWidget(Label4);
     layout->addLayout(buttons);
     resize(620, 420);
-
-    defaultButton_ = new DefaultButton(this);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &SaveDialog::cmdCancel_Click);
-    connect(Drives, &QComboBox::currentIndexChanged, this, &SaveDialog::Drives_Change);
-    Directory->onPathChange = [this] { Directory_Change(); };
-    connect(Directory, &QListWidget::itemClicked, this, &SaveDialog::Directory_Click);
-    connect(Filename, &QLineEdit::textChanged, this, &SaveDialog::Filename_Change);
-    connect(chkPages, &QCheckBox::toggled, this, &SaveDialog::chkPages_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &SaveDialog::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &SaveDialog::cmdCancel_Click);
 }
 
 void SaveDialog::setDriveSource(DriveSource source) {

@@ -64,6 +64,7 @@ class SaveDialog : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void layOut();
     void setLocation();
     bool mayReplace();
 

@@ -80,9 +80,8 @@ void SearchFrame::createControls() {
     // Created in tab order: the bounds, then the commands, then the page view.
     txtFrom = named(new QLineEdit(QStringLiteral("0"), this), "txtFrom");
     txtTo = named(new QLineEdit(QStringLiteral("10000"), this), "txtTo");
-    // Room for every bound a search takes, up to "10000000000000000000".
     for (QLineEdit* bound : {txtFrom, txtTo})
-        bound->setMaxLength(20);
+        bound->setMaxLength(20); // up to "10000000000000000000"
     cmdCalculate =
         button(this, "cmdCalculate", QStringLiteral("SEARCH"), QStringLiteral("Get your results"));
     cmdClear = button(this, "cmdClear", QStringLiteral("&Clear"), QStringLiteral("Clear screen"));
