@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -30,6 +31,7 @@ MainWindow::MainWindow() {
     createFrames();
     createMenus();
     connectCommands();
+    createTabKeys();
     Form_Load();
     resize(sizeHint().expandedTo(QSize(820, 560)));
 }
@@ -116,9 +118,36 @@ void MainWindow::Form_Load() {
     BigFrame_1->setVisible(true);
     BigFrame_2->setVisible(false);
     BigFrame_3->setVisible(false);
+    // The Reset above ran before the search frame was shown, so it left the
+    // default button alone.
+    defaultButton_->set(BigFrame_1->cmdCalculate);
     BigFrame_2->resetFlags();
     BigFrame_2->ClearAnswer_Click();
     BigFrame_1->cmdClear->setEnabled(false);
+}
+
+// The keyboard's way through the tabs. Shift+Tab arrives as Backtab on most
+// platforms and as Tab on some, so both forms go to the previous tab.
+void MainWindow::createTabKeys() {
+    const std::pair<QKeyCombination, int> keys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, [this, step] { stepTab(step); });
+    }
+}
+
+// Selects the next or previous tab (wrapping) and then acts exactly as a
+// left-button release over the strip does, frames, default button and focus.
+void MainWindow::stepTab(int step) {
+    const int count = TabStrip1->count();
+    TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + count) % count);
+    TabStrip1_MouseUp(Qt::LeftButton);
 }
 
 QWidget* MainWindow::frame(int index) const {

@@ -55,6 +55,8 @@ class MainWindow : public QMainWindow {
     void createFrames();
     void createMenus();
     void connectCommands();
+    void createTabKeys();
+    void stepTab(int step);
     void Form_Load();
     void TabStrip1_MouseUp(Qt::MouseButton button);
     void mnuExit_Click();

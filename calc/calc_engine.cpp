@@ -1,5 +1,7 @@
 // The calculator keeps its numbers as the texts the user typed or pasted and
-// reads them only when it evaluates, so "007" and "5." show as typed.
+// reads them only when it evaluates, so "007" and "5." show as typed. Results
+// also keep their full value, so 1 / 3 * 3 gives 1 although the display holds
+// only 15 digits.
 #include "calc/calc_engine.h"
 
 #include "common/number_text.h"
@@ -9,6 +11,15 @@
 #include <optional>
 
 namespace korvane {
+
+namespace {
+
+// What a slot is worth: its held result, else its text read as a number.
+std::optional<double> valueOf(const std::string& text, const std::optional<double>& held) {
+    return held ? held : parseNumber(text);
+}
+
+} // namespace
 
 std::string CalcEngine::digit(int index) {
     if (index < 0 || index > pointIndex)
@@ -22,6 +33,7 @@ std::string CalcEngine::digit(int index) {
             newSecond_ = 0;
         }
         secondNumber_ += c;
+        secondValue_.reset();
         display_ = secondNumber_;
     } else {
         if (newFirst_ == 1) {
@@ -31,8 +43,10 @@ std::string CalcEngine::digit(int index) {
         if (firstNumber_ == none)
             firstNumber_.clear();
         firstNumber_ += c;
+        firstValue_.reset();
         display_ = firstNumber_;
         secondNumber_ = none;
+        secondValue_.reset();
         pendingSign_ = none;
     }
     nextSign_ = none;
@@ -56,6 +70,7 @@ std::string CalcEngine::chooseOperator(Operator op) {
         math();
         pendingSign_ = nextSign_;
         secondNumber_ = none;
+        secondValue_.reset();
     } else {
         // Before any digit of the second number, a new operator replaces the old.
         pendingSign_ = decimalDigits(static_cast<std::uint64_t>(code));
@@ -66,13 +81,14 @@ std::string CalcEngine::chooseOperator(Operator op) {
 std::string CalcEngine::special(Special function) {
     const bool onSecond = pendingSign_ != none;
     std::string& target = onSecond ? secondNumber_ : firstNumber_;
+    std::optional<double>& held = onSecond ? secondValue_ : firstValue_;
     std::uint8_t& fresh = onSecond ? newSecond_ : newFirst_;
 
     double result = std::numbers::pi;
     if (function != Special::Pi) {
         if (target == none)
             return display_;
-        const std::optional<double> x = parseNumber(target);
+        const std::optional<double> x = valueOf(target, held);
         if (!x) {
             fail(failureText);
             return display_;
@@ -96,8 +112,7 @@ std::string CalcEngine::special(Special function) {
             return display_;
         }
     }
-    target = generalForm(result);
-    display_ = target;
+    holdResult(target, held, result);
     // The result can be used by an operator or "=", but a digit replaces it.
     fresh = 1;
     return display_;
@@ -109,6 +124,7 @@ std::string CalcEngine::equals() {
     if (firstNumber_ != none && pendingSign_ != none) {
         math();
         secondNumber_ = none;
+        secondValue_.reset();
         pendingSign_ = none;
         nextSign_ = none;
     }
@@ -123,6 +139,8 @@ std::string CalcEngine::clear() {
     nextSign_ = none;
     firstNumber_ = none;
     secondNumber_ = none;
+    firstValue_.reset();
+    secondValue_.reset();
     return display_;
 }
 
@@ -133,10 +151,12 @@ std::string CalcEngine::paste(std::string_view text) {
     if (pendingSign_ == none) {
         newFirst_ = 1;
         firstNumber_ = text;
+        firstValue_.reset();
         display_ = firstNumber_;
     } else {
         newSecond_ = 1;
         secondNumber_ = text;
+        secondValue_.reset();
         display_ = secondNumber_;
     }
     return display_;
@@ -151,10 +171,10 @@ void CalcEngine::math() {
     // A lone point counts as 0 here, and is written back as such.
     if (firstNumber_ == ".")
         firstNumber_ = "0";
-    const std::optional<double> x = parseNumber(firstNumber_);
+    const std::optional<double> x = valueOf(firstNumber_, firstValue_);
     if (secondNumber_ == ".")
         secondNumber_ = "0";
-    const std::optional<double> y = parseNumber(secondNumber_);
+    const std::optional<double> y = valueOf(secondNumber_, secondValue_);
     const std::optional<double> code = parseNumber(pendingSign_);
     if (!x || !y || !code) {
         fail(failureText);
@@ -182,8 +202,13 @@ void CalcEngine::math() {
         fail(failureText);
         return;
     }
-    firstNumber_ = generalForm(result);
-    display_ = firstNumber_;
+    holdResult(firstNumber_, firstValue_, result);
+}
+
+void CalcEngine::holdResult(std::string& slot, std::optional<double>& value, double result) {
+    slot = generalForm(result);
+    value = result;
+    display_ = slot;
 }
 
 void CalcEngine::fail(std::string_view text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,11 +53,17 @@ class CalcEngine {
     void math();
     // Empties the calculator and shows `text`.
     void fail(std::string_view text);
+    // A result goes into its slot as display text and as the value itself.
+    void holdResult(std::string& slot, std::optional<double>& value, double result);
 
     std::string pendingSign_{none};
     std::string nextSign_{none};
     std::string firstNumber_{none};
     std::string secondNumber_{none};
+    // The full value of a slot that holds a result; empty while the slot holds
+    // what the user typed or pasted, which is read from its text.
+    std::optional<double> firstValue_;
+    std::optional<double> secondValue_;
     std::uint8_t newFirst_ = 0;
     std::uint8_t newSecond_ = 0;
     std::string display_;

@@ -89,14 +89,15 @@ CalcFrame::CalcFrame(DefaultButton& defaultButton, QWidget* parent)
     layout->addWidget(Label2);
     layout->addStretch();
 
-    // Every control but the four operator buttons hands its keys to Sensory.
-    for (QWidget* forwarder : std::initializer_list<QWidget*>{txtResult, cmdEquals, ClearAnswer,
-                                                              cmdCopyAnswer, cmdPasteAnswer})
-        forwarder->installEventFilter(this);
-    for (QPushButton** member : numbers)
-        (*member)->installEventFilter(this);
-    for (QPushButton** member : specials)
-        (*member)->installEventFilter(this);
+    forwardKeysToSensory();
+}
+
+// The display and every button hand their keys to Sensory, so the keypad
+// works whatever the user clicked last, an operator button included.
+void CalcFrame::forwardKeysToSensory() {
+    txtResult->installEventFilter(this);
+    for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        button->installEventFilter(this);
 }
 
 void CalcFrame::makeButtons(QGridLayout* grid, const char* arrayName,

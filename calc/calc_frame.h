@@ -81,6 +81,7 @@ class CalcFrame : public QWidget {
                      std::span<QPushButton** const> members, std::span<const KeyPlace> places,
                      IndexHandler onClick);
     QPushButton* makeButton(const char* name, const char* caption);
+    void forwardKeysToSensory();
     void showDisplay(const std::string& display);
 
     DefaultButton& defaultButton_;

@@ -6,6 +6,8 @@
 #include "app/named.h"
 #include "app/secondary_window.h"
 #include "export/export_engine.h"
+#include "export/gap_label.h"
+#include "search/range_search.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -41,10 +43,13 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
 
     Image1 = named(new QLabel(this), "Image1");
     Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
-    Label1 = named(new QLabel(label1Text, this), "Label1");
-    lblMax = named(new QLabel(Label1), "lblMax");
+    lblMax = named(new QLabel(this), "lblMax");
     lblMax->setAlignment(Qt::AlignCenter);
-    Label1->installEventFilter(this);
+    // lblMax sits over the run of blanks, which is widened where a font's
+    // blanks are too narrow for the largest total.
+    Label1 = named(new GapLabel(label1Text, label1Head, 12, lblMax,
+                                QString::number(korvane::search::PageStore::maxPages), this),
+                   "Label1");
 
     Frame1 = named(new QGroupBox(QStringLiteral("Copy pages:"), this), "Frame1");
     Label2 = named(new QLabel(QStringLiteral("Beginning  page:"), Frame1), "Label2");
@@ -61,6 +66,18 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
     cmdCopy = named(new QPushButton(QStringLiteral("Copy..."), this), "cmdCopy");
     cmdCancel = named(new QPushButton(QStringLiteral("Close"), this), "cmdCancel");
 
+    layOut();
+
+    defaultButton_ = new DefaultButton(this);
+    defaultButton_->set(cmdCopy);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &CopyDialog::cmdCancel_Click);
+    connect(chkCopy, &QCheckBox::toggled, this, &CopyDialog::chkCopy_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &CopyDialog::cmdCopy_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &CopyDialog::cmdCancel_Click);
+}
+
+void CopyDialog::layOut() {
     auto* top = new QHBoxLayout;
     top->addWidget(Image1, 0, Qt::AlignTop);
     top->addWidget(Label1, 1);
@@ -78,14 +95,6 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
     layout->addLayout(top);
     layout->addLayout(middle);
     layout->addLayout(buttons);
-
-    defaultButton_ = new DefaultButton(this);
-    defaultButton_->set(cmdCopy);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &CopyDialog::cmdCancel_Click);
-    connect(chkCopy, &QCheckBox::toggled, this, &CopyDialog::chkCopy_Click);
-    connect(cmdCopy, &QPushButton::clicked, this, &CopyDialog::cmdCopy_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &CopyDialog::cmdCancel_Click);
 }
 
 void CopyDialog::UpdatelblMax() {
@@ -112,15 +121,14 @@ void CopyDialog::chkCopy_Click() {
 }
 
 void CopyDialog::cmdCopy_Click() {
+    using korvane::exporting::Focus;
     const auto error = korvane::exporting::checkCopyRequest(
         Text1->text().toStdString(), Text2->text().toStdString(), lblMax->text().toStdString());
     if (error) {
-        showMessage(this, QString::fromStdString(error->message));
-        if (error->focus == korvane::exporting::Focus::First)
-            Text1->setFocus();
-        else if (error->focus == korvane::exporting::Focus::Last)
-            Text2->setFocus();
-        return;
+        QLineEdit* focus = error->focus == Focus::First  ? Text1
+                           : error->focus == Focus::Last ? Text2
+                                                         : nullptr;
+        return showMessageThenFocus(this, QString::fromStdString(error->message), focus);
     }
     returnToMain();
     copy_();
@@ -139,22 +147,4 @@ void CopyDialog::returnToMain() {
 void CopyDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
     cmdCancel_Click();
-}
-
-bool CopyDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label1 && (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
-                              event->type() == QEvent::FontChange))
-        placeMax();
-    return QWidget::eventFilter(watched, event);
-}
-
-void CopyDialog::placeMax() {
-    // Over the blanks between "1 and " and the comma, whatever the font.
-    const QFontMetrics metrics = Label1->fontMetrics();
-    const QRect area = Label1->contentsRect();
-    const int left = area.left() + metrics.horizontalAdvance(label1Head);
-    const int width = metrics.horizontalAdvance(QString(12, u' '));
-    const int lineHeight = metrics.height();
-    const int top = area.top() + (area.height() - lineHeight) / 2;
-    lblMax->setGeometry(left, top, width, lineHeight);
 }

@@ -41,11 +41,10 @@ class CopyDialog : public QWidget {
   protected:
     // The frame's close button acts as "Close", so frmMain is never left disabled.
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void layOut();
     void returnToMain();
-    void placeMax();
 
     QWidget* frmMain_;
     const QLabel* lblPageTotal_;

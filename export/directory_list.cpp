@@ -4,11 +4,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace {
+
 constexpr int pathRole = Qt::UserRole;
+
+bool isEnter(const QKeyEvent& key) {
+    const auto modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           modifiers == Qt::NoModifier;
 }
+
+} // namespace
 
 DirectoryList::DirectoryList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -63,4 +72,21 @@ void DirectoryList::open(QListWidgetItem* item) {
     // A folder that has gone or cannot be read keeps the list where it is.
     if (target != path_)
         setPath(root_, target);
+}
+
+bool DirectoryList::event(QEvent* event) {
+    // Accepting the override keeps Enter from the window's shortcuts, so it
+    // arrives here as a key press.
+    if (event->type() == QEvent::ShortcutOverride && isEnter(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QListWidget::event(event);
+}
+
+void DirectoryList::keyPressEvent(QKeyEvent* event) {
+    if (!isEnter(*event))
+        return QListWidget::keyPressEvent(event);
+    open(currentItem());
+    event->accept();
 }

@@ -21,6 +21,12 @@ class DirectoryList : public QListWidget {
     // Runs after the chosen directory has changed.
     std::function<void()> onPathChange;
 
+  protected:
+    // Enter on a folder opens it. The dialog's default button would take the
+    // key first and save into the folder shown before.
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void open(QListWidgetItem* item);
 

@@ -6,6 +6,7 @@
 #include "app/secondary_window.h"
 
 #include "app/default_button.h"
+#include "app/engine_failure.h"
 #include "app/message_box.h"
 #include "app/status_label.h"
 #include "common/number_text.h"
@@ -72,8 +73,8 @@ ExportCommands::~ExportCommands() {
     delete saveDialog_;
 }
 
+// The clipboard is the user's: only a copy that succeeds replaces what it holds.
 void ExportCommands::cmdCopy_Click() {
-    QGuiApplication::clipboard()->clear();
     setStatusColour(lblSearch_, StatusColour::Working);
     lblSearch_->setText(QStringLiteral("Copying..."));
     if (!copyDialog_)
@@ -89,17 +90,31 @@ void ExportCommands::cmdCopy_Click() {
     openOverMainWindow(copyDialog_, frmMain_);
 }
 
+void ExportCommands::setEngine(Engine engine) {
+    engine_ = std::move(engine);
+}
+
+void ExportCommands::setDriveSource(DriveSource source) {
+    driveSource_ = std::move(source);
+    if (saveDialog_)
+        saveDialog_->setDriveSource(driveSource_);
+}
+
 void ExportCommands::Copy() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
     setStatusColour(lblSearch_, StatusColour::Working);
     lblSearch_->setText(QStringLiteral("Copying..."));
     lblSearch_->repaint();
     // The dialog let only valid numbers through.
     const double first = korvane::parseNumber(copyDialog_->Text1->text().toStdString()).value_or(1);
     const double last = korvane::parseNumber(copyDialog_->Text2->text().toStdString()).value_or(0);
-    const std::string text = korvane::exporting::joinPages(pages_, first, last);
-    clipboard->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    const auto copy = [&] {
+        const std::string text = engine_.joinPages(pages_, first, last);
+        QGuiApplication::clipboard()->setText(
+            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    // Nothing was copied: the status line reads as after "Close".
+    if (!completes(frmMain_, QStringLiteral("copy"), copy))
+        return Cancelling();
     setStatusColour(lblSearch_, StatusColour::Idle);
     lblSearch_->setText(QStringLiteral("Copy Completed..."));
     lblSearch_->repaint();
@@ -111,11 +126,14 @@ void ExportCommands::Cancelling() {
 }
 
 void ExportCommands::cmdSave_Click() {
-    if (!saveDialog_) {
+    const bool first = !saveDialog_;
+    if (first)
         saveDialog_ = new SaveDialog(frmMain_, lblPageTotal_,
                                      [this](double first, double last) { SaveFile(first, last); });
+    saveDialog_->setDriveSource(driveSource_);
+    saveDialog_->refreshDrives();
+    if (first)
         saveDialog_->Form_Load();
-    }
     openOverMainWindow(saveDialog_, frmMain_);
     saveDialog_->defaultButton().set(saveDialog_->cmdSave);
     saveDialog_->cmdSave->setFocus();
@@ -126,6 +144,20 @@ void ExportCommands::cmdSave_Click() {
 
 void ExportCommands::SaveFile(double first, double last) {
     const QString path = saveDialog_->txtLocation->text();
+    QString reason;
+    const bool finished = completes(saveDialog_, QStringLiteral("save"),
+                                    [&] { reason = writeFile(path, first, last); });
+    if (finished && reason.isEmpty())
+        return;
+    saveDialog_->ProgressBar1->setValue(0);
+    if (finished)
+        showMessage(saveDialog_, QStringLiteral("The results could not be saved to \"%1\".\n\n%2")
+                                     .arg(QDir::toNativeSeparators(path), reason));
+}
+
+// Writes the file whole or not at all (an unfinished QSaveFile is thrown away,
+// on an exception too) and gives the reason when it could not.
+QString ExportCommands::writeFile(const QString& path, double first, double last) {
     QSaveFile file(path);
     QString reason;
     // Unbuffered: the engine already hands over large pieces.
@@ -145,8 +177,8 @@ void ExportCommands::SaveFile(double first, double last) {
             startDiskWrite(file, flushed, handedOver);
             return true;
         };
-        const bool written = korvane::exporting::writeResults(
-            pages_, first, last, sink, [this](float percent) { showProgress(percent); });
+        const bool written = engine_.writeResults(pages_, first, last, sink,
+                                                  [this](float percent) { showProgress(percent); });
         if (!written) {
             reason = file.errorString();
             file.cancelWriting(); // the old file, if any, stays as it was
@@ -154,11 +186,7 @@ void ExportCommands::SaveFile(double first, double last) {
             reason = file.errorString();
         }
     }
-    if (reason.isEmpty())
-        return;
-    saveDialog_->ProgressBar1->setValue(0);
-    showMessage(saveDialog_, QStringLiteral("The results could not be saved to \"%1\".\n\n%2")
-                                 .arg(QDir::toNativeSeparators(path), reason));
+    return reason;
 }
 
 void ExportCommands::showProgress(float percent) {

@@ -2,8 +2,14 @@
 // result pages, and the copy and the file write behind them.
 #pragma once
 
+#include "export/drive_source.h"
+#include "export/export_engine.h"
+
 #include <QObject>
 #include <QString>
+
+#include <functional>
+#include <string>
 
 class CopyDialog;
 class QLabel;
@@ -26,6 +32,20 @@ class ExportCommands : public QObject {
     void cmdCopy_Click();
     void cmdSave_Click();
 
+    // The engine calls behind a copy and a save; a test replaces them to make
+    // them fail.
+    struct Engine {
+        std::function<std::string(const korvane::search::PageStore&, double, double)> joinPages =
+            korvane::exporting::joinPages;
+        std::function<bool(const korvane::search::PageStore&, double, double,
+                           const korvane::exporting::ByteSink&,
+                           const korvane::exporting::SaveProgress&)>
+            writeResults = korvane::exporting::writeResults;
+    };
+    void setEngine(Engine engine);
+    // Where the save dialog takes its drives from at each opening.
+    void setDriveSource(DriveSource source);
+
     // The dialogs once they have been opened (null before).
     CopyDialog* frmCopy() const { return copyDialog_; }
     SaveDialog* Save() const { return saveDialog_; }
@@ -34,12 +54,15 @@ class ExportCommands : public QObject {
     void Copy();
     void Cancelling();
     void SaveFile(double first, double last);
+    QString writeFile(const QString& path, double first, double last);
     void showProgress(float percent);
 
     QWidget* frmMain_;
     const korvane::search::PageStore& pages_;
     QLabel* lblPageTotal_;
     QLabel* lblSearch_;
+    Engine engine_;
+    DriveSource driveSource_ = mountedDrives;
     // Top-level windows without a parent, so they are ours to delete.
     CopyDialog* copyDialog_ = nullptr;
     SaveDialog* saveDialog_ = nullptr;

@@ -23,26 +23,39 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
 namespace {
 
-// Kernel and runtime file systems: nothing a user saves results on.
-bool isPseudoVolume(const QStorageInfo& volume) {
-    static const QStringList pseudoTypes = {
-        "proc",     "sysfs",      "devpts",    "devtmpfs",    "cgroup", "cgroup2",
-        "mqueue",   "debugfs",    "tracefs",   "securityfs",  "pstore", "bpf",
-        "configfs", "fusectl",    "hugetlbfs", "autofs",      "nsfs",   "binfmt_misc",
-        "efivarfs", "rpc_pipefs", "squashfs",  "fuse.portal", "ramfs"};
-    const QString root = volume.rootPath();
-    if (pseudoTypes.contains(QString::fromLatin1(volume.fileSystemType())))
-        return true;
-    for (const QString prefix : {"/proc", "/sys", "/dev", "/run", "/snap"})
-        if (root == prefix || root.startsWith(prefix + '/'))
-            return true;
-    // Single files mounted into a container (/etc/hosts and the like).
-    return !QFileInfo(root).isDir();
+// The drive of the current directory: the one a first opening shows.
+QString currentDrive() {
+    return QStorageInfo(QDir::currentPath()).rootPath();
+}
+
+// A drive the user may list: a readable folder that can be entered.
+bool isReadableDrive(const QString& root) {
+    const QFileInfo info(root);
+    return info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+// The drive's name as the system knows it, where `root` is where it is mounted.
+QString driveCaption(const QString& root) {
+    const QStorageInfo volume(root);
+    const QString name = volume.rootPath() == root ? volume.name() : QString();
+    return name.isEmpty() ? root : root + QStringLiteral("  [") + name + u']';
+}
+
+// `path`, or the nearest of its parents that still exists, never above `root`.
+QString nearestExisting(QString path, const QString& root) {
+    while (!QFileInfo(path).isDir() && path != root && path.startsWith(root)) {
+        const QString parent = QFileInfo(path).path();
+        if (parent == path)
+            break;
+        path = parent;
+    }
+    return QFileInfo(path).isDir() ? path : root;
 }
 
 std::optional<double> numberIn(const QLineEdit* box) {
@@ -95,6 +108,21 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
     cmdSave = named(new QPushButton(QStringLiteral("Save"), this), "cmdSave");
     cmdCancel = named(new QPushButton(QStringLiteral("Close"), this), "cmdCancel");
 
+    layOut();
+
+    defaultButton_ = new DefaultButton(this);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &SaveDialog::cmdCancel_Click);
+    connect(Drives, &QComboBox::currentIndexChanged, this, &SaveDialog::Drives_Change);
+    Directory->onPathChange = [this] { Directory_Change(); };
+    connect(Directory, &QListWidget::itemClicked, this, &SaveDialog::Directory_Click);
+    connect(Filename, &QLineEdit::textChanged, this, &SaveDialog::Filename_Change);
+    connect(chkPages, &QCheckBox::toggled, this, &SaveDialog::chkPages_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &SaveDialog::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &SaveDialog::cmdCancel_Click);
+}
+
+void SaveDialog::layOut() {
     auto* left = new QVBoxLayout;
     left->addWidget(Frame1);
     left->addWidget(Label1);
@@ -118,39 +146,39 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
     layout->addWidget(Label4);
     layout->addLayout(buttons);
     resize(620, 420);
-
-    fillDrives();
-
-    defaultButton_ = new DefaultButton(this);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &SaveDialog::cmdCancel_Click);
-    connect(Drives, &QComboBox::currentIndexChanged, this, &SaveDialog::Drives_Change);
-    Directory->onPathChange = [this] { Directory_Change(); };
-    connect(Directory, &QListWidget::itemClicked, this, &SaveDialog::Directory_Click);
-    connect(Filename, &QLineEdit::textChanged, this, &SaveDialog::Filename_Change);
-    connect(chkPages, &QCheckBox::toggled, this, &SaveDialog::chkPages_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &SaveDialog::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &SaveDialog::cmdCancel_Click);
 }
 
-void SaveDialog::fillDrives() {
+void SaveDialog::setDriveSource(DriveSource source) {
+    driveSource_ = std::move(source);
+}
+
+// Drives come and go (removable media), so the list is read afresh at every
+// opening. The drive chosen before stays chosen while it is still there.
+void SaveDialog::refreshDrives() {
+    const QString chosen = Drives->currentData().toString();
     QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady() || isPseudoVolume(volume) ||
-            roots.contains(volume.rootPath()))
-            continue;
-        roots.append(volume.rootPath());
-    }
-    // The drive of the current directory is always there, and selected.
-    const QString here = QStorageInfo(QDir::currentPath()).rootPath();
+    for (const QString& root : driveSource_ ? driveSource_() : QStringList())
+        if (isReadableDrive(root) && !roots.contains(root))
+            roots.append(root);
+    // The drive of the current directory is always there.
+    const QString here = currentDrive();
     if (!here.isEmpty() && !roots.contains(here))
         roots.append(here);
     roots.sort();
-    for (const QString& root : roots) {
-        const QString name = QStorageInfo(root).name();
-        Drives->addItem(name.isEmpty() ? root : root + QStringLiteral("  [") + name + u']', root);
+    {
+        const QSignalBlocker quiet(Drives);
+        Drives->clear();
+        for (const QString& root : roots)
+            Drives->addItem(driveCaption(root), root);
+        const int kept = Drives->findData(chosen);
+        Drives->setCurrentIndex(kept >= 0 ? kept : std::max(0, Drives->findData(here)));
     }
-    Drives->setCurrentIndex(std::max(0, Drives->findData(here)));
+    if (Directory->path().isEmpty())
+        return; // the first opening: Form_Load points the directory list
+    if (QDir::cleanPath(Drives->currentData().toString()) != Directory->root())
+        return Drives_Change();
+    // Same drive: list the folder again, or its nearest parent if it has gone.
+    Directory->setPath(Directory->root(), nearestExisting(Directory->path(), Directory->root()));
 }
 
 void SaveDialog::Form_Load() {
@@ -174,7 +202,6 @@ void SaveDialog::Drives_Change() {
                               "No media is inserted in the drive or an invalid drive specified!"));
         return;
     }
-    driveShown_ = Drives->currentIndex();
 }
 
 void SaveDialog::Directory_Change() {
@@ -214,18 +241,28 @@ void SaveDialog::chkPages_Click() {
 }
 
 void SaveDialog::cmdSave_Click() {
+    using korvane::exporting::Focus;
     const auto error = korvane::exporting::checkSaveRequest(
         txtFrom->text().toStdString(), txtTo->text().toStdString(),
         lblPageTotal_->text().toStdString(), Filename->text().toStdString());
     if (error) {
-        showMessage(this, QString::fromStdString(error->message));
-        if (error->focus == korvane::exporting::Focus::First)
-            txtFrom->setFocus();
-        else if (error->focus == korvane::exporting::Focus::Last)
-            txtTo->setFocus();
-        return;
+        QLineEdit* focus = error->focus == Focus::First  ? txtFrom
+                           : error->focus == Focus::Last ? txtTo
+                                                         : nullptr;
+        return showMessageThenFocus(this, QString::fromStdString(error->message), focus);
     }
-    saveFile_(*numberIn(txtFrom), *numberIn(txtTo));
+    if (mayReplace())
+        saveFile_(*numberIn(txtFrom), *numberIn(txtTo));
+}
+
+// A file already at the path is replaced only when the user says so. A folder
+// there is no file to replace: the write refuses it with its own message.
+bool SaveDialog::mayReplace() {
+    const QString path = txtLocation->text();
+    const QFileInfo target(path);
+    if (!target.exists() || target.isDir())
+        return true;
+    return askYesNo(this, QStringLiteral("\"%1\" already exists. Replace it?").arg(path));
 }
 
 void SaveDialog::cmdCancel_Click() {

@@ -2,6 +2,8 @@
 // file name of the results file, and the progress of frmMain's SaveFile.
 #pragma once
 
+#include "export/drive_source.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +25,11 @@ class SaveDialog : public QWidget {
                std::function<void(double first, double last)> saveFile);
 
     DefaultButton& defaultButton() { return *defaultButton_; }
+
+    // Where the drive list comes from; read again by refreshDrives.
+    void setDriveSource(DriveSource source);
+    // Run at every opening, before Form_Load on the first.
+    void refreshDrives();
 
     void Form_Load();
     void Drives_Change();
@@ -57,12 +64,13 @@ class SaveDialog : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void fillDrives();
+    void layOut();
     void setLocation();
+    bool mayReplace();
 
     QWidget* frmMain_;
     const QLabel* lblPageTotal_;
     std::function<void(double, double)> saveFile_;
     DefaultButton* defaultButton_ = nullptr;
-    int driveShown_ = -1; // the drive whose directory is listed
+    DriveSource driveSource_ = mountedDrives;
 };

@@ -3,6 +3,7 @@
 #include "factor/factor_frame.h"
 
 #include "app/default_button.h"
+#include "app/engine_failure.h"
 #include "app/message_box.h"
 #include "app/named.h"
 #include "app/status_label.h"
@@ -148,13 +149,35 @@ void FactorFrame::cmdFactor_Click() {
     }
 }
 
+void FactorFrame::setEngine(Engine engine) {
+    engine_ = std::move(engine);
+}
+
+// Runs an engine call while the status line says "Calculating...". When the
+// call fails, the message says so and the tab is put back as it was.
+bool FactorFrame::calculate(const std::function<void()>& work) {
+    const QString status = lblProgress->text();
+    const StatusColour colour = statusColour(lblProgress);
+    const bool factorEnabled = cmdFactor->isEnabled();
+    cmdFactor->setEnabled(false);
+    startProgress();
+    if (completes(this, QStringLiteral("factorization"), work))
+        return true;
+    lblProgress->setText(status);
+    setStatusColour(lblProgress, colour);
+    cmdFactor->setEnabled(factorEnabled);
+    return false;
+}
+
+// Nothing shows the list while the engine works, so "1" joins it afterwards,
+// and a failed search leaves it untouched.
 void FactorFrame::FastSearch(Whole number) {
     clock_.start();
-    cmdFactor->setEnabled(false);
+    std::optional<Whole> divisor;
+    if (!calculate([&] { divisor = engine_.firstOddDivisor(number); }))
+        return;
     appendItem("1");
     setFactorsFound(factorsFound_ + 1);
-    startProgress();
-    const std::optional<Whole> divisor = korvane::factor::firstOddDivisor(number);
     if (!divisor) {
         lblyesno->setText(QStringLiteral("YES"));
     } else {
@@ -169,10 +192,9 @@ void FactorFrame::FastSearch(Whole number) {
 
 void FactorFrame::SlowSearch(Whole number, const std::string& typedText) {
     clock_.start();
-    lblFact->setText(QStringLiteral("1"));
-    cmdFactor->setEnabled(false);
-    startProgress();
-    const korvane::factor::DivisorList found = korvane::factor::allDivisors(number);
+    korvane::factor::DivisorList found;
+    if (!calculate([&] { found = engine_.allDivisors(number); }))
+        return;
     // One for "1", two for each divisor up to the square root and its partner.
     lblFact->setText(toQString(korvane::decimalDigits(1 + 2 * found.pairCount)));
     clock_.stop();

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <optional>
 #include <string>
 
 class DefaultButton;
@@ -22,6 +24,15 @@ class FactorFrame : public QWidget {
 
     void cmdFactor_Click();
     void cmdClearance_Click();
+
+    // The engine calls behind "Factor"; a test replaces them to make them fail.
+    struct Engine {
+        std::function<std::optional<korvane::factor::Whole>(korvane::factor::Whole)>
+            firstOddDivisor = korvane::factor::firstOddDivisor;
+        std::function<korvane::factor::DivisorList(korvane::factor::Whole)> allDivisors =
+            korvane::factor::allDivisors;
+    };
+    void setEngine(Engine engine);
 
     // The tab's controls; each carries its name as objectName.
     QLabel* Label4 = nullptr;
@@ -49,12 +60,14 @@ class FactorFrame : public QWidget {
     void FastSearch(korvane::factor::Whole number);
     void SlowSearch(korvane::factor::Whole number, const std::string& typedText);
     void Order(const korvane::factor::DivisorList& found, const std::string& typedText);
+    bool calculate(const std::function<void()>& work);
     void startProgress();
     void finishProgress();
     void appendItem(std::string text);
     void setFactorsFound(int count);
 
     DefaultButton& defaultButton_;
+    Engine engine_;
     DivisorListModel* list_ = nullptr;
     int factorsFound_ = 0; // what lblFactors shows; a new run counts on from it
     korvane::ElapsedClock clock_;

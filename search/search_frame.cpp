@@ -3,6 +3,7 @@
 #include "search/search_frame.h"
 
 #include "app/default_button.h"
+#include "app/engine_failure.h"
 #include "app/message_box.h"
 #include "app/named.h"
 #include "app/status_label.h"
@@ -67,7 +68,10 @@ int pageNumber(std::size_t n) {
 } // namespace
 
 SearchFrame::SearchFrame(DefaultButton& defaultButton, QWidget* parent)
-    : QWidget(parent), defaultButton_(defaultButton) {
+    : QWidget(parent), defaultButton_(defaultButton),
+      searchEngine_([](const SearchRange& range, PageStore& store, const ProgressFn& progress) {
+          return runSearch(range, store, progress);
+      }) {
     createControls();
     createLayout();
 }
@@ -77,7 +81,7 @@ void SearchFrame::createControls() {
     txtFrom = named(new QLineEdit(QStringLiteral("0"), this), "txtFrom");
     txtTo = named(new QLineEdit(QStringLiteral("10000"), this), "txtTo");
     for (QLineEdit* bound : {txtFrom, txtTo})
-        bound->setMaxLength(10);
+        bound->setMaxLength(20); // up to "10000000000000000000"
     cmdCalculate =
         button(this, "cmdCalculate", QStringLiteral("SEARCH"), QStringLiteral("Get your results"));
     cmdClear = button(this, "cmdClear", QStringLiteral("&Clear"), QStringLiteral("Clear screen"));
@@ -114,7 +118,7 @@ void SearchFrame::createControls() {
     NextPage =
         button(this, "NextPage", QStringLiteral(">"), QStringLiteral("Hold to page forward"));
     txtGoTo = named(new QLineEdit(QStringLiteral("1"), this), "txtGoTo");
-    txtGoTo->setMaxLength(5);
+    txtGoTo->setMaxLength(6); // every page up to 500000
     cmdGoTo = button(this, "cmdGoTo", QStringLiteral("Go To"),
                      QStringLiteral("Show the page typed in the box"));
     cmdSave = button(this, "cmdSave", QStringLiteral("&Save"),
@@ -239,6 +243,10 @@ void SearchFrame::createLayout() {
     layout->addWidget(pageBox());
 }
 
+void SearchFrame::setSearchEngine(SearchEngine engine) {
+    searchEngine_ = std::move(engine);
+}
+
 void SearchFrame::setMenuItems(QAction* save, QAction* copy, QAction* clear) {
     mnuSave_ = save;
     mnuCopy_ = copy;
@@ -314,8 +322,13 @@ void SearchFrame::Prime3() {
     lblSearch->setText(QStringLiteral("Searching... please wait!"));
     lblSearch->repaint();
 
-    const SearchOutcome outcome = runSearch(std::get<SearchRange>(checked), pages_,
-                                            [this](double percent) { showProgress(percent); });
+    SearchOutcome outcome;
+    const auto search = [&] {
+        outcome = searchEngine_(std::get<SearchRange>(checked), pages_,
+                                [this](double percent) { showProgress(percent); });
+    };
+    if (!completes(this, QStringLiteral("search"), search))
+        return abandonSearch();
 
     clock_.stop();
     lblTime->setText(qText(elapsedCaption(clock_.seconds())));
@@ -354,6 +367,14 @@ void SearchFrame::showProgress(double percent) {
         return;
     lblPercent->setText(caption);
     lblPercent->repaint();
+}
+
+// A search the engine could not finish leaves the tab as Clear does, ready
+// for the next one.
+void SearchFrame::abandonSearch() {
+    clock_.stop();
+    cmdClear_Click();
+    setStatusColour(lblSearch, StatusColour::Idle);
 }
 
 void SearchFrame::Buttons() {
@@ -490,7 +511,10 @@ void SearchFrame::cmdClear_Click() {
     cmdCalculate->setEnabled(true);
     txtPrimes->setPlainText(QString());
     cmdCopy->setEnabled(false);
-    defaultButton_.set(cmdCalculate);
+    // From the menu while another tab is shown, SEARCH must not take Enter
+    // from that tab's own default button.
+    if (!isHidden())
+        defaultButton_.set(cmdCalculate);
     cmdClear->setEnabled(false);
 }
 

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class DefaultButton;
 class QAction;
 class QGroupBox;
@@ -27,6 +29,12 @@ class SearchFrame : public QWidget {
     // The window's "&Save", "&Copy" and "&Clear" menu items, whose enabled
     // state follows the search.
     void setMenuItems(QAction* save, QAction* copy, QAction* clear);
+
+    // The engine call behind SEARCH; a test replaces it to make it fail.
+    using SearchEngine = std::function<korvane::search::SearchOutcome(
+        const korvane::search::SearchRange&, korvane::search::PageStore&,
+        const korvane::search::ProgressFn&)>;
+    void setSearchEngine(SearchEngine engine);
 
     // Commands of the tab, also run by the window's menus and at start-up.
     void cmdCalculate_Click();
@@ -74,6 +82,7 @@ class SearchFrame : public QWidget {
 
     void Prime3();
     void Buttons();
+    void abandonSearch();
     void showProgress(double percent);
     void ClearArray(int count);
     void Slider1_Change();
@@ -102,6 +111,7 @@ class SearchFrame : public QWidget {
 
     DefaultButton& defaultButton_;
     korvane::search::PageStore pages_;
+    SearchEngine searchEngine_;
     korvane::ElapsedClock clock_;
     QAction* mnuSave_ = nullptr;
     QAction* mnuCopy_ = nullptr;

@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetStateWithItsMenus) {
               "cmdReset.toolTip fraViewing.title fraGoTo.title txtFrom.maxLength txtTo.maxLength "
               "txtGoTo.maxLength txtPrimes.readOnly Slider1.minimum"),
         "SEARCH|&Clear|&Reset|&Save|C&opy|Go To|<|<|>|>|0|1000|1|Get your results|Clear screen|"
-        "Reset to default|Viewing page...|Go to page:|10|10|5|true|0");
+        "Reset to default|Viewing page...|Go to page:|20|20|6|true|0");
     EXPECT_EQ(state(),
               "Ready to begin search|yellow| 0 sec.|0|0|1 of 1|slider 1/1|+-+-- ---|cmdCalculate");
 

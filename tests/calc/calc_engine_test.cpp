@@ -124,3 +124,20 @@ TEST(CalcEngine, specialsAndPasteActOnTheNumberBeingEntered) {
          {"9", "9", "3", "3", "3", "3", "3", "3", "3", "3", "9|2|3|none|00", "34", "43"}},
     });
 }
+
+// A result keeps its whole value behind its 15-digit display; what the user
+// typed or pasted counts as typed.
+TEST(CalcEngine, resultsKeepTheirFullPrecision) {
+    run({
+        {"1 / 3 * 3 =", {"1", "1", "3", "0.333333333333333", "3", "1"}},
+        {"1 / 3 = * 3 =", {"1", "1", "3", "0.333333333333333", "0.333333333333333", "3", "1"}},
+        {"2 sqrt x^2", {"2", "1.4142135623731", "2"}},
+        {"3 1/x * 3 =", {"3", "0.333333333333333", "0.333333333333333", "3", "1"}},
+        {"pi / pi =", {pi, pi, pi, "1"}},
+        // The display's text typed back in is not the value behind it.
+        {"p:0.333333333333333 * 3 =",
+         {"0.333333333333333", "0.333333333333333", "3", "0.999999999999999"}},
+        // A digit after a result starts a typed number again.
+        {"1 / 3 = 5 * 3 =", {"1", "1", "3", "0.333333333333333", "5", "5", "3", "15"}},
+    });
+}

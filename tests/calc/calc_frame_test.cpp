@@ -67,25 +67,33 @@ TEST_F(CalcFrameTest, controlsCarryTheirNamesAndCaptions) {
     EXPECT_EQ(result->palette().color(QPalette::Text), QColor(Qt::blue));
 }
 
-// An operator button with the focus (as after a click on it) keeps keys to
-// itself, but Enter still presses "=".
-TEST_F(CalcFrameTest, clicksEvaluateAndOperatorButtonsIgnoreKeys) {
+TEST_F(CalcFrameTest, clicksEvaluateLeftToRight) {
     for (QPushButton* button :
          {frame->cmdNumber_2, frame->cmdSign_2, frame->cmdNumber_3, frame->cmdSign_0,
           frame->cmdNumber_4, frame->cmdEquals, frame->cmdSpecial_1, frame->cmdSpecial_2,
-          frame->cmdSpecial_0, frame->cmdSign_1, frame->cmdNumber_10, frame->cmdNumber_5})
+          frame->cmdSpecial_0, frame->cmdSign_1, frame->cmdNumber_10, frame->cmdNumber_5,
+          frame->cmdEquals, frame->cmdSpecial_3, frame->ClearAnswer})
         click(button);
-    for (QPushButton* sign :
-         {frame->cmdSign_0, frame->cmdSign_1, frame->cmdSign_2, frame->cmdSign_3}) {
-        sign->setFocus();
-        type(kp | Qt::Key_1);
+    EXPECT_EQ(seenText(), "2 2 3 5 4 20 400 20 0.05 0.05 . .5 0.1 3.14159265358979 ");
+}
+
+// Keypad 6, a mouse click on an operator, keypad 3 and Enter: the clicked
+// button passes the keys on like every other button of the tab.
+TEST_F(CalcFrameTest, theKeypadWorksAfterAClickOnAnOperator) {
+    const std::pair<QPushButton*, const char*> rows[] = {
+        {frame->cmdSign_0, "18"},
+        {frame->cmdSign_1, "2"},
+        {frame->cmdSign_2, "9"},
+        {frame->cmdSign_3, "3"},
+    };
+    for (const auto& [sign, result] : rows) {
         type(Qt::Key_Escape);
+        type(kp | Qt::Key_6);
+        QTest::mouseClick(sign, Qt::LeftButton);
+        type(kp | Qt::Key_3);
+        type(kp | Qt::Key_Enter);
+        EXPECT_EQ(display(), result) << sign->text().toStdString();
     }
-    type(Qt::Key_Return);
-    click(frame->cmdSpecial_3);
-    click(frame->ClearAnswer);
-    EXPECT_EQ(seenText(), "2 2 3 5 4 20 400 20 0.05 0.05 . .5 .5|1! .5|1! .5|1! .5|1! .5|1! .5|1! "
-                          ".5|1! .5|1! 0.1|none! 3.14159265358979 ");
 }
 
 // Each key goes to the next forwarding control in turn; only the keypad bit

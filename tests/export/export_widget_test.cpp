@@ -83,13 +83,14 @@ QString state(QWidget* dialog, std::initializer_list<const char*> names) {
     return parts.join(" | ");
 }
 
-// Types into the boxes, then presses `go`: the message shown and where the focus went.
-QString press(QPushButton* go,
-              std::initializer_list<std::pair<QLineEdit*, const char*>> typed = {}) {
+// Types into the boxes, then presses `go`: the message shown and where the focus
+// went. A question is answered by `respond`.
+QString press(QPushButton* go, std::initializer_list<std::pair<QLineEdit*, const char*>> typed = {},
+              const Response& respond = {}) {
     for (auto [box, text] : typed)
         box->setText(text);
     go->setFocus();
-    const QString message = catchMessage([&] { go->click(); }).text;
+    const QString message = catchMessage([&] { go->click(); }, respond).text;
     return message + " @" + go->window()->focusWidget()->objectName();
 }
 
@@ -133,19 +134,21 @@ TEST(ExportDialogs, carryTheirTitlesNamesAndCaptions) {
     child<QPushButton>(save, "cmdCancel")->click();
 }
 
-TEST(CopyDialog, smallResultOffersCopyAllAndOnlyACopyFillsTheClipboard) {
+// The clipboard is the user's ("stale" stands for what they copied last): only
+// a copy replaces it.
+TEST(CopyDialog, smallResultOffersCopyAllAndOnlyACopyReplacesTheClipboard) {
     MainStandIn main(3);
     for (int way : {0, 1, 2}) { // "Close", the frame's close button, "Copy..."
         main.cmdCopy.click();
         CopyDialog* dialog = main.commands->frmCopy();
-        EXPECT_EQ(main.state(), "off Copying... red []");
+        EXPECT_EQ(main.state(), "off Copying... red [stale]");
         EXPECT_EQ(state(dialog, {"chkCopy", "Text1", "Text2", "lblMax"}),
                   "chkCopy=[x] | Text1=1(off) | Text2=3(off) | lblMax=3");
         way == 0   ? dialog->cmdCancel->click()
         : way == 1 ? (void)dialog->close()
                    : dialog->cmdCopy->click();
         EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(main.state(), way < 2 ? "on Ready []" : "on Copy Completed... [ 1 2 3]");
+        EXPECT_EQ(main.state(), way < 2 ? "on Ready [stale]" : "on Copy Completed... [ 1 2 3]");
     }
 }
 
@@ -160,7 +163,7 @@ TEST(CopyDialog, largeResultNeedsASpanAndReopeningTakesInANewTotal) {
               "You have to enter a valid number! @Text1");
     EXPECT_EQ(press(dialog->cmdCopy, {{dialog->Text1, "1"}, {dialog->Text2, ""}}),
               "You have to enter a valid number! @Text2");
-    EXPECT_EQ(main.state(), "off Copying... red []");
+    EXPECT_EQ(main.state(), "off Copying... red [stale]");
     press(dialog->cmdCopy, {{dialog->Text1, "1499"}, {dialog->Text2, "1500.4"}});
     EXPECT_EQ(main.state(), "on Copy Completed... [ 1499 1500]");
 
@@ -238,13 +241,16 @@ TEST(SaveDialog, savesWhereTheLocationSaysAndReplacesTheFile) {
     EXPECT_EQ(press(dialog->cmdSave), " @cmdSave");
     EXPECT_EQ(readFile(path), header + " 1\r\n 2\r\n 3\r\n");
     EXPECT_EQ(state(dialog, {"ProgressBar1"}), "ProgressBar1=100%");
-    press(dialog->cmdSave, {{dialog->txtFrom, "2"}, {dialog->txtTo, "2.4"}});
+    press(dialog->cmdSave, {{dialog->txtFrom, "2"}, {dialog->txtTo, "2.4"}},
+          clickButton(QMessageBox::Yes));
     EXPECT_EQ(readFile(path), header + " 2\r\n"); // the longer file is replaced whole
     dialog->Filename->setText(QStringLiteral("Résultats – 素数.txt"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)); // the question had the activation
     QTest::keyClick(dialog->txtTo, Qt::Key_Return);
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Résultats – 素数.txt"))), header + " 2\r\n");
     main.setPages(40000);
-    press(dialog->cmdSave, {{dialog->txtFrom, "32767"}, {dialog->txtTo, "32769"}});
+    press(dialog->cmdSave, {{dialog->txtFrom, "32767"}, {dialog->txtTo, "32769"}},
+          clickButton(QMessageBox::Yes));
     EXPECT_EQ(readFile(dialog->txtLocation->text()), header + " 32767\r\n 32768\r\n 32769\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no stray temporary file
     dialog->close();                                              // the frame's close button
@@ -280,7 +286,7 @@ TEST(SaveDialog, failedWritesAreReportedAndLeaveNothingHalfWritten) {
     const rlimit small{16, saved.rlim_max};
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
-    const QString text = press(dialog->cmdSave);
+    const QString text = press(dialog->cmdSave, {}, clickButton(QMessageBox::Yes));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(text.startsWith(failed)) << text.toStdString();

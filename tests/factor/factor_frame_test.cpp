@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -132,4 +133,38 @@ TEST(FactorTab, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
     EXPECT_EQ(captions.join('|'),
               "Enter a numer: (20 digits max)|Show all divisors (slower)|Show only first divisor "
               "(fastest)|Factor|Clear|Prime: Yes/No|Factors Found:|Percent Done:|Time Taken:");
+}
+
+// The engine throws; the message says so and the tab is as the run before left
+// it, ready for the next run.
+TEST(FactorTab, aFactorizationTheEngineCannotFinishIsReportedAndChangesNothing) {
+    const std::string even = "1,2 | 2 | NO | 100% | 0" + untouched;
+    const struct {
+        const char* name;
+        bool fastest;
+        std::string after;
+    } rows[] = {
+        {"first divisor", fast, "1,2,1,3 | 4 | NO | 100% | 0" + done},
+        {"all divisors", all, "1,2,1,3,9 | 5 | NO | 100% | 3" + done},
+    };
+    for (const auto& row : rows) {
+        Tab tab;
+        tab.factor("4", fast);
+        FactorFrame::Engine failing;
+        failing.firstOddDivisor =
+            [](korvane::factor::Whole) -> std::optional<korvane::factor::Whole> {
+            throw std::bad_alloc();
+        };
+        failing.allDivisors = [](korvane::factor::Whole) -> korvane::factor::DivisorList {
+            throw std::bad_alloc();
+        };
+        tab.f->setEngine(failing);
+        tab.factor("9", row.fastest);
+        EXPECT_EQ(tab.state(),
+                  even + " | The factorization could not be completed: not enough memory.")
+            << row.name;
+        tab.f->setEngine({});
+        tab.factor("9", row.fastest);
+        EXPECT_EQ(tab.state(), row.after) << row.name;
+    }
 }

@@ -1,0 +1,37 @@
+// Catching engine failures at the window.
+#include "app/engine_failure.h"
+
+#include "app/message_box.h"
+
+#include <new>
+#include <system_error>
+
+QString failureReason(const std::exception_ptr& failure) {
+    QString reason;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::bad_alloc&) {
+        reason = QStringLiteral("not enough memory");
+    } catch (const std::system_error& e) {
+        reason = QString::fromStdString(e.code().message());
+    } catch (const std::exception& e) {
+        reason = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        reason = QStringLiteral("an unknown error");
+    }
+    // The message adds its own full stop.
+    while (reason.endsWith(u'.') || reason.endsWith(u' '))
+        reason.chop(1);
+    return reason.isEmpty() ? QStringLiteral("an unknown error") : reason;
+}
+
+bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (...) {
+        showMessage(parent, QStringLiteral("The %1 could not be completed: %2.")
+                                .arg(what, failureReason(std::current_exception())));
+        return false;
+    }
+}

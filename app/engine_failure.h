@@ -1,0 +1,19 @@
+// A failure inside an engine call (no memory, a thread that cannot start, an
+// exception from a library) is reported at the window and never ends the
+// program.
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class QWidget;
+
+// Words for the failure in flight, without a closing full stop.
+QString failureReason(const std::exception_ptr& failure);
+
+// Runs `work`. When it throws, shows "The <what> could not be completed:
+// <reason>." over `parent` and returns false; the caller then puts its window
+// back in order.
+bool completes(QWidget* parent, const QString& what, const std::function<void()>& work);
