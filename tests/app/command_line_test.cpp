@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +14,23 @@ using korvane::StartAction;
 namespace {
 
 const std::string usage = "Usage: korvane6 [--help | --version]\n";
+
+// "6.0.0": three numbers joined by dots.
+bool isThreePartVersion(std::string_view version) {
+    int parts = 0;
+    bool digits = false;
+    for (const char c : version) {
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == '.' && digits) {
+            ++parts;
+            digits = false;
+        } else {
+            return false;
+        }
+    }
+    return digits && parts == 2;
+}
 
 StartAction parse(std::vector<std::string_view> arguments) {
     return parseCommandLine(arguments);
@@ -55,8 +71,7 @@ TEST(CommandLine, versionPrintsTheProgramNameAndTheBuildVersion) {
     EXPECT_FALSE(start.openWindow);
     EXPECT_EQ(start.exitCode, 0);
     EXPECT_EQ(start.standardOutput, std::string("korvane6 ") + KORVANE_VERSION + "\n");
-    EXPECT_TRUE(std::regex_match(start.standardOutput, std::regex("korvane6 \\d+\\.\\d+\\.\\d+\n")))
-        << start.standardOutput;
+    EXPECT_TRUE(isThreePartVersion(KORVANE_VERSION)) << KORVANE_VERSION;
     EXPECT_EQ(start.standardError, "");
 }
 
