@@ -25,8 +25,8 @@ MainWindow::MainWindow() {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Korvane 6"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/korvane6.png")));
-    // Lets the desktop match the window to the installed korvane6.desktop.
-    QApplication::setDesktopFileName(QStringLiteral("korvane6"));
+    // Lets the desktop match the window to the installed desktop entry.
+    QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
     defaultButton_ = new DefaultButton(this);
     createFrames();
     createMenus();

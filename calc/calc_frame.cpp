@@ -33,17 +33,26 @@ constexpr int vkDivide = 111;
 constexpr std::array specialFunctions{Special::Reciprocal, Special::Square, Special::SquareRoot,
                                       Special::Pi};
 
+// The display: read-only, right-aligned blue text, a little larger than the keys.
+QLineEdit* makeDisplay(QWidget* parent) {
+    auto* display = new QLineEdit(parent);
+    display->setObjectName("txtResult");
+    display->setReadOnly(true);
+    display->setAlignment(Qt::AlignRight);
+    QPalette blueText = display->palette();
+    blueText.setColor(QPalette::Text, Qt::blue);
+    display->setPalette(blueText);
+    QFont larger = display->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    display->setFont(larger);
+    return display;
+}
+
 } // namespace
 
 CalcFrame::CalcFrame(DefaultButton& defaultButton, QWidget* parent)
     : QWidget(parent), defaultButton_(defaultButton) {
-    txtResult = new QLineEdit(this);
-    txtResult->setObjectName("txtResult");
-    txtResult->setReadOnly(true);
-    txtResult->setAlignment(Qt::AlignRight);
-    QPalette blueText = txtResult->palette();
-    blueText.setColor(QPalette::Text, Qt::blue);
-    txtResult->setPalette(blueText);
+    txtResult = makeDisplay(this);
 
     // The keypad grid: digits 7-8-9 on top, operators and functions in two columns.
     static constexpr KeyPlace numberPlaces[] = {{"0", 3, 0}, {"1", 2, 0}, {"2", 2, 1}, {"3", 2, 2},
@@ -83,11 +92,11 @@ CalcFrame::CalcFrame(DefaultButton& defaultButton, QWidget* parent)
     Label2->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
+    // The keys share the tab's height: four keypad rows to one command row.
     layout->addWidget(txtResult);
-    layout->addLayout(keypad);
-    layout->addLayout(commands);
+    layout->addLayout(keypad, 4);
+    layout->addLayout(commands, 1);
     layout->addWidget(Label2);
-    layout->addStretch();
 
     forwardKeysToSensory();
 }
@@ -117,6 +126,7 @@ void CalcFrame::makeButtons(QGridLayout* grid, const char* arrayName,
 QPushButton* CalcFrame::makeButton(const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromLatin1(caption), this);
     button->setObjectName(QString::fromLatin1(name));
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     return button;
 }
 
