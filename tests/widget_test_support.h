@@ -20,6 +20,12 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text) {
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
+// ... and the literal a text is compared with, which GoogleTest would print as
+// an address.
+template <> class testing::internal::FormatForComparison<const char*, QString> {
+  public:
+    static std::string Format(const char* value) { return PrintToString(value); }
+};
 
 // Finds a child by objectName and type, failing the test when it is missing.
 template <typename T> T* child(const QObject* root, const char* name) {

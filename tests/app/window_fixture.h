@@ -7,14 +7,17 @@
 #include "tests/widget_test_support.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
 #include <QtWidgets>
-#include <QTest>
 
 #include <memory>
 
 struct WindowTest : ::testing::Test, Controls {
-    void SetUp() override {
+    void SetUp() override { openWindow(); }
+    // A new main window in place of the one before.
+    void openWindow() {
+        w.reset();
         w = std::make_unique<MainWindow>();
         root = w.get();
         w->show();
