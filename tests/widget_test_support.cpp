@@ -50,6 +50,14 @@ QString Controls::focus() const {
                                                           : QStringLiteral("none");
 }
 
+bool Controls::focusIs(const char* name) const {
+    return QTest::qWaitFor([&] { return focus() == QLatin1String(name); });
+}
+
+bool Controls::becomesActive() const {
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == root; });
+}
+
 QString Controls::defaultButton() const {
     QStringList names;
     for (const QPushButton* button : root->findChildren<QPushButton*>())

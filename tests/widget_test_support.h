@@ -50,6 +50,10 @@ struct Controls {
     // The name of the control with the focus, and of the button Enter presses.
     QString focus() const;
     QString defaultButton() const;
+    // Waits a moment for the focus, or the activation, which the window
+    // system may give only after a message box or another window closed.
+    bool focusIs(const char* name) const;
+    bool becomesActive() const;
 
     void click(const char* name) const;
     // Replaces a box's text as a user would: click in, select all, type.

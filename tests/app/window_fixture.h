@@ -6,9 +6,7 @@
 #include "search/search_frame.h"
 #include "tests/widget_test_support.h"
 
-#include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <QtWidgets>
 
 #include <memory>
@@ -34,27 +32,47 @@ struct WindowTest : ::testing::Test, Controls {
         QTest::mouseClick(w->TabStrip1, Qt::LeftButton, {},
                           w->TabStrip1->tabRect(tab - 1).center());
     }
+    // The number of the one visible frame, 0 unless exactly one is.
+    int shownFrame() const {
+        int shown = 0;
+        for (int k = 1; k <= 3; ++k)
+            if (get(qPrintable(QStringLiteral("BigFrame_%1").arg(k)))->isVisible())
+                shown = shown ? -1 : k;
+        return std::max(shown, 0);
+    }
+    SearchFrame* s() const { return w->BigFrame_1; }
     QString page() const { return text("txtPrimes"); }
     QString pageText(int k) const {
         return QString::fromStdString(std::string(s()->pages().page(k)));
     }
-    // The focus arrives with the window's activation, which may take a moment
-    // after a message box or a dialog closes.
-    bool focusIs(const char* expected) const {
-        return QTest::qWaitFor([&] { return focus() == expected; });
-    }
-    // Each named control is enabled or disabled.
     void expectEnabled(std::initializer_list<const char*> names, bool expected) const {
         for (const char* name : names)
             EXPECT_EQ(enabled(name), expected) << name << (expected ? " enabled" : " disabled");
     }
-    SearchFrame* s() const { return w->BigFrame_1; }
+    // The search tab holds no result and SEARCH waits, as after Clear; the
+    // menu's Save, Copy and Clear are on only after a search that Clear undid.
+    void expectNoResults(bool menusOn) const {
+        expectTexts({{"lblTime", " 0 sec."},
+                     {"lblPrimes", "0"},
+                     {"lblPercent", "0"},
+                     {"lblPageNow", "1"},
+                     {"lblPageTotal", "1"},
+                     {"txtPrimes", ""}});
+        EXPECT_EQ(text("lblSearch"), "Ready to begin search");
+        EXPECT_FALSE(red("lblSearch")) << "the status line is yellow";
+        EXPECT_EQ(get<QSlider>("Slider1")->maximum(), 1);
+        EXPECT_TRUE(s()->pages().empty());
+        expectEnabled({"cmdCalculate", "cmdReset"}, true);
+        expectEnabled({"cmdClear", "cmdSave", "cmdCopy"}, false);
+        expectEnabled({"mnuSave", "mnuCopy", "mnuClear"}, menusOn);
+        EXPECT_EQ(defaultButton(), "cmdCalculate");
+    }
 
     std::unique_ptr<MainWindow> w;
 };
 
-// Some part of the window that is no control, such as the export commands
-// whose engine a test replaces.
+// A part of the window that is no control, such as the export commands whose
+// engine a test replaces.
 template <typename T> T* partOf(QObject* root) {
     for (QObject* object : root->findChildren<QObject*>())
         if (auto* part = dynamic_cast<T*>(object))

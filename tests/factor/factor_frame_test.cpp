@@ -21,12 +21,10 @@ constexpr const char* clear = nullptr; // a run that presses "Clear" instead
 // What the time and the status line show, and whether Factor waits for a new run.
 enum class After { Nothing, Search, Clear };
 
+// The list (items joined by ","; of a long list the first and last two), the
+// count, the verdict, the percentage, the hidden pair counter, and the message.
 struct Expected {
-    const char* list; // the items joined by ","; of a long list the first and last two
-    const char* found;
-    const char* verdict;
-    const char* percent;
-    const char* pairs;
+    const char *list, *found, *verdict, *percent, *pairs;
     After after;
     const char* message = "";
 };
@@ -89,16 +87,16 @@ struct FactorTabTest : WindowTest {
 
 TEST_F(FactorTabTest, opensWithSevenTheSlowerOptionAndItsCaptions) {
     expectTexts({{"Label4", "Enter a numer: (20 digits max)"},
-                 {"optSlowest", "Show all divisors (slower)"},
-                 {"optFastest", "Show only first divisor (fastest)"},
                  {"cmdFactor", "Factor"},
+                 {"optSlowest", "Show all divisors (slower)"},
                  {"cmdClearance", "Clear"},
-                 {"Label7", "Prime: Yes/No"},
+                 {"optFastest", "Show only first divisor (fastest)"},
+                 {"Label6", "%"}});
+    expectTexts({{"Label7", "Prime: Yes/No"},
                  {"Label14", "Factors Found:"},
+                 {"txtNumber", "7"},
                  {"Label16", "Percent Done:"},
-                 {"Label6", "%"},
-                 {"Label9", "Time Taken:"},
-                 {"txtNumber", "7"}});
+                 {"Label9", "Time Taken:"}});
     EXPECT_EQ(get<QLineEdit>("txtNumber")->maxLength(), 20);
     EXPECT_TRUE(checked("optSlowest"));
     EXPECT_TRUE(get("lblFact")->isHidden()) << "the pair counter is not shown";
@@ -106,64 +104,44 @@ TEST_F(FactorTabTest, opensWithSevenTheSlowerOptionAndItsCaptions) {
 }
 
 TEST_F(FactorTabTest, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
-    const Expected even = {"1,2", "2", "NO", "100", "0", After::Nothing};
-    const struct {
-        const char* name;
-        std::vector<std::pair<const char*, bool>> runs;
-        Expected expected;
-    } rows[] = {
-        {"two 34-bit primes",
-         {{"99984758105200426727", fast}},
-         {"1,9876543211", "2", "NO", "100", "0", After::Search}},
-        {"an even number, answered without a search", {{"4", fast}}, even},
-        {"a prime", {{"3", all}}, {"1,3", "2", "YES", "100", "1", After::Search}},
-        {"leading zeros kept as typed",
-         {{"0012", all}},
-         {"1,2,3,4,6,0012", "6", "NO", "100", "5", After::Search}},
-        // 122879 divisors from 2 up to the square root make the pair counter.
-        {"the most divisors",
-         {{"92005279690628304000", all}},
-         {"1,2,46002639845314152000,92005279690628304000", "245760", "NO", "100", "245759",
-          After::Search}},
-        {"2 however written changes only the verdict",
-         {{"2", all}, {"2.0", all}, {"0.2e1", fast}},
-         {"", "0", "YES", "0", "0", After::Nothing}},
-        {"a search after 2 sets the verdict again",
-         {{"2", all}, {"9", fast}},
-         {"1,3", "2", "NO", "100", "0", After::Search}},
-        {"a list grows from the run before",
-         {{"4", fast}, {"7", fast}},
-         {"1,2,1", "3", "YES", "100", "0", After::Search}},
-        {"and counts on from it",
-         {{"10", fast}, {"9", all}},
-         {"1,2,1,3,9", "5", "NO", "100", "3", After::Search}},
-        {"Clear", {{"9", fast}, {clear, all}}, {"", "0", "NO", "0", "0", After::Clear}},
-        {"a run after Clear",
-         {{"36", all}, {clear, all}, {"15", all}},
-         {"1,3,5,15", "4", "NO", "100", "3", After::Search}},
+    const Expected three = {"1,3", "2", "YES", "100", "1", After::Search};
+    // A refused number changes nothing the run before left.
+    const auto refused = [&](const char* message) {
+        return Expected{"1,2", "2", "NO", "100", "0", After::Nothing, message};
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    // The most divisors: 122879 from 2 up to the square root make the pair counter.
+    const Expected most = {"1,2,46002639845314152000,92005279690628304000",
+                           "245760",
+                           "NO",
+                           "100",
+                           "245759",
+                           After::Search};
+    // clang-format off
+    const std::tuple<const char*, std::vector<std::pair<const char*, bool>>, Expected> rows[] = {
+        {"two 34-bit primes", {{"99984758105200426727", fast}}, {"1,9876543211", "2", "NO", "100", "0", After::Search}},
+        {"an even number, answered without a search", {{"4", fast}}, {"1,2", "2", "NO", "100", "0", After::Nothing}},
+        {"a prime", {{"3", all}}, three},
+        {"leading zeros kept as typed", {{"0012", all}}, {"1,2,3,4,6,0012", "6", "NO", "100", "5", After::Search}},
+        {"the most divisors", {{"92005279690628304000", all}}, most},
+        {"2 however written changes only the verdict", {{"2", all}, {"2.0", all}, {"0.2e1", fast}}, {"", "0", "YES", "0", "0", After::Nothing}},
+        {"a search after 2 sets the verdict again", {{"2", all}, {"9", fast}}, {"1,3", "2", "NO", "100", "0", After::Search}},
+        {"a list grows from the run before", {{"4", fast}, {"7", fast}}, {"1,2,1", "3", "YES", "100", "0", After::Search}},
+        {"and counts on from it", {{"10", fast}, {"9", all}}, {"1,2,1,3,9", "5", "NO", "100", "3", After::Search}},
+        {"Clear", {{"9", fast}, {clear, all}}, {"", "0", "NO", "0", "0", After::Clear}},
+        {"a run after Clear", {{"36", all}, {clear, all}, {"15", all}}, {"1,3,5,15", "4", "NO", "100", "3", After::Search}},
+        {"refused: empty", {{"4", fast}, {"", all}}, refused("You must enter a valid number!")},
+        {"refused: below three", {{"4", fast}, {"2.5", fast}}, refused("You must enter a 2 or greater!")},
+        {"refused: a fraction", {{"4", fast}, {"7.5", all}}, refused("You must enter a whole number!")},
+        {"refused: too long", {{"4", fast}, {"1e20", all}}, refused("You must enter a number of at most 20 digits!")},
+    };
+    // clang-format on
+    for (const auto& [name, runs, expected] : rows) {
+        SCOPED_TRACE(name);
         openWindow();
         showTab(3);
-        for (const auto& [number, fastest] : row.runs)
+        for (const auto& [number, fastest] : runs)
             factor(number, fastest);
-        expect(row.expected);
-    }
-}
-
-TEST_F(FactorTabTest, refusedNumbersShowTheirMessageAndChangeNothing) {
-    const std::tuple<const char*, bool, const char*> rows[] = {
-        {"", all, "You must enter a valid number!"},
-        {"2.5", fast, "You must enter a 2 or greater!"},
-        {"7.5", all, "You must enter a whole number!"},
-        {"1e20", all, "You must enter a number of at most 20 digits!"},
-    };
-    factor("4", fast);
-    for (const auto& [number, fastest, message] : rows) {
-        SCOPED_TRACE(number);
-        factor(number, fastest);
-        expect({"1,2", "2", "NO", "100", "0", After::Nothing, message});
+        expect(expected);
     }
 }
 
