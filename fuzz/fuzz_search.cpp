@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PageStore store;
     SearchLimits limits;
     limits.maxPages = maxPages;
-    limits.parallelFromBytes = split ? 0 : limits.parallelFromBytes;
+    limits.parallelFrom = split ? 0 : limits.parallelFrom;
     const SearchOutcome outcome = runSearch(range, store, {}, limits);
     const auto expected = referencePages(range.first, range.last, maxPages);
     if (store.pageCount() != expected.size() || outcome.pageCount != expected.size())
@@ -86,5 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t k = 1; k <= expected.size(); ++k)
         if (store.page(k) != expected[k - 1])
             std::abort();
+    // All pages in one request, as the save makes them.
+    std::size_t k = 0;
+    store.makePages(1, store.pageCount(), [&](std::string_view text) {
+        if (text != expected[k++])
+            std::abort();
+        return true;
+    });
+    if (k != expected.size())
+        std::abort();
     return 0;
 }
