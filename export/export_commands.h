@@ -17,14 +17,14 @@ class QWidget;
 class SaveDialog;
 
 namespace korvane::search {
-class PageStore;
+class PageSource;
 }
 
 class ExportCommands : public QObject {
   public:
     // frmMain is disabled while a dialog is open. The store, the page total
     // caption and the status line belong to the search tab and outlive this.
-    ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages, QLabel* lblPageTotal,
+    ExportCommands(QWidget* frmMain, const korvane::search::PageSource& pages, QLabel* lblPageTotal,
                    QLabel* lblSearch);
     ~ExportCommands() override;
 
@@ -58,7 +58,7 @@ class ExportCommands : public QObject {
     void showProgress(float percent);
 
     QWidget* frmMain_;
-    const korvane::search::PageStore& pages_;
+    const korvane::search::PageSource& pages_;
     QLabel* lblPageTotal_;
     QLabel* lblSearch_;
     Engine engine_;

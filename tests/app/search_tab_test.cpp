@@ -1,6 +1,10 @@
 // SEARCH, Clear and Reset on the "Primes Search" tab, and the default button.
 #include "tests/app/window_fixture.h"
 
+#include "export/copy_dialog.h"
+#include "export/directory_list.h"
+#include "export/save_dialog.h"
+
 #include <algorithm>
 
 namespace {
@@ -104,6 +108,42 @@ TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
             << name(command);
         EXPECT_TRUE(s->pages().empty());
     }
+}
+
+template <class Dialog> Dialog* shownDialog() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* dialog = dynamic_cast<Dialog*>(top); dialog && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+// After Clear the menu's "&Save" and "&Copy" stay on, and they export the one
+// empty page 1 that the page total announces.
+TEST_F(SearchTabTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
+    search("0", "100000");
+    QTest::mouseClick(s->cmdClear, Qt::LeftButton);
+    ASSERT_TRUE(w->mnuSave->isEnabled());
+    ASSERT_TRUE(w->mnuCopy->isEnabled());
+
+    w->mnuSave->trigger();
+    auto* save = shownDialog<SaveDialog>();
+    ASSERT_NE(save, nullptr);
+    QTemporaryDir dir;
+    save->Directory->setPath(QStorageInfo(dir.path()).rootPath(), dir.path());
+    save->Filename->setText(QStringLiteral("cleared.txt"));
+    save->cmdSave->click();
+    save->close();
+    QFile file(dir.filePath(QStringLiteral("cleared.txt")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("Prime number generation:  Using Korvane 6\r\n\r\n\r\n"));
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    w->mnuCopy->trigger();
+    auto* copy = shownDialog<CopyDialog>();
+    ASSERT_NE(copy, nullptr);
+    EXPECT_TRUE(copy->chkCopy->isChecked()); // "1" page: all of it
+    copy->cmdCopy->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 }
 
 TEST_F(SearchTabTest, boxesMoveTheDefaultButtonWhichReturnPresses) {

@@ -36,7 +36,7 @@ const QByteArray header = "Prime number generation:  Using Korvane 6\r\n\r\n";
 // What the search tab gives the export commands: its store, the page total and
 // status labels, and the button and menu item of each command.
 struct MainStandIn {
-    korvane::search::PageStore pages;
+    LiteralPages pages;
     QLabel lblPageTotal, lblSearch{QStringLiteral("Ready")};
     QPushButton cmdCopy, cmdSave;
     QAction mnuCopy, mnuSave;
@@ -56,8 +56,7 @@ struct MainStandIn {
         std::vector<std::string> texts;
         for (int k = 1; k <= count; ++k)
             texts.push_back(' ' + std::to_string(k));
-        pages.clear();
-        fillPages(pages, texts);
+        pages.fill(std::move(texts));
         lblPageTotal.setText(QString::number(count));
     }
     // Whether frmMain takes input, its status line (and "red" while working), the clipboard.
