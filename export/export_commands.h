@@ -35,9 +35,9 @@ class ExportCommands : public QObject {
     // The engine calls behind a copy and a save; a test replaces them to make
     // them fail.
     struct Engine {
-        std::function<std::string(const korvane::search::PageStore&, double, double)> joinPages =
+        std::function<std::string(const korvane::search::PageSource&, double, double)> joinPages =
             korvane::exporting::joinPages;
-        std::function<bool(const korvane::search::PageStore&, double, double,
+        std::function<bool(const korvane::search::PageSource&, double, double,
                            const korvane::exporting::ByteSink&,
                            const korvane::exporting::SaveProgress&)>
             writeResults = korvane::exporting::writeResults;

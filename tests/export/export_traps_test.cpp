@@ -33,14 +33,14 @@ const QByteArray header = "Prime number generation:  Using Korvane 6\r\n\r\n";
 
 // The search tab as the export commands see it: three pages " 1", " 2", " 3".
 struct Main {
-    korvane::search::PageStore pages;
+    LiteralPages pages;
     QLabel lblPageTotal{QStringLiteral("3")}, lblSearch{QStringLiteral("Ready")};
     QWidget frmMain;
     ExportCommands* commands = new ExportCommands(&frmMain, pages, &lblPageTotal, &lblSearch);
     QStringList drives; // what the drive source gives, when a test sets one
 
     Main() {
-        fillPages(pages, {" 1", " 2", " 3"});
+        pages.fill({" 1", " 2", " 3"});
         QGuiApplication::clipboard()->setText(QStringLiteral("the user's"));
     }
     void useDrives() {
