@@ -13,7 +13,7 @@
 #include "export/copy_dialog.h"
 #include "export/export_engine.h"
 #include "export/save_dialog.h"
-#include "search/range_search.h"
+#include "search/page_source.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -63,7 +63,7 @@ void startDiskWrite([[maybe_unused]] QSaveFile& file, qint64& flushed, qint64 wr
 
 } // namespace
 
-ExportCommands::ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages,
+ExportCommands::ExportCommands(QWidget* frmMain, const korvane::search::PageSource& pages,
                                QLabel* lblPageTotal, QLabel* lblSearch)
     : QObject(frmMain), frmMain_(frmMain), pages_(pages), lblPageTotal_(lblPageTotal),
       lblSearch_(lblSearch) {}

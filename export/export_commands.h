@@ -17,14 +17,14 @@ class QWidget;
 class SaveDialog;
 
 namespace korvane::search {
-class PageStore;
+class PageSource;
 }
 
 class ExportCommands : public QObject {
   public:
     // frmMain is disabled while a dialog is open. The store, the page total
     // caption and the status line belong to the search tab and outlive this.
-    ExportCommands(QWidget* frmMain, const korvane::search::PageStore& pages, QLabel* lblPageTotal,
+    ExportCommands(QWidget* frmMain, const korvane::search::PageSource& pages, QLabel* lblPageTotal,
                    QLabel* lblSearch);
     ~ExportCommands() override;
 
@@ -35,9 +35,9 @@ class ExportCommands : public QObject {
     // The engine calls behind a copy and a save; a test replaces them to make
     // them fail.
     struct Engine {
-        std::function<std::string(const korvane::search::PageStore&, double, double)> joinPages =
+        std::function<std::string(const korvane::search::PageSource&, double, double)> joinPages =
             korvane::exporting::joinPages;
-        std::function<bool(const korvane::search::PageStore&, double, double,
+        std::function<bool(const korvane::search::PageSource&, double, double,
                            const korvane::exporting::ByteSink&,
                            const korvane::exporting::SaveProgress&)>
             writeResults = korvane::exporting::writeResults;
@@ -58,7 +58,7 @@ class ExportCommands : public QObject {
     void showProgress(float percent);
 
     QWidget* frmMain_;
-    const korvane::search::PageStore& pages_;
+    const korvane::search::PageSource& pages_;
     QLabel* lblPageTotal_;
     QLabel* lblSearch_;
     Engine engine_;

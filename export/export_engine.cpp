@@ -3,7 +3,7 @@
 #include "export/export_engine.h"
 
 #include "common/number_text.h"
-#include "search/range_search.h"
+#include "search/page_source.h"
 
 #include <algorithm>
 #include <cmath>
@@ -90,27 +90,25 @@ PageSpan pagesToExport(double first, double last, std::size_t pageCount) {
     return span;
 }
 
-std::string joinPages(const search::PageStore& store, double first, double last) {
+std::string joinPages(const search::PageSource& store, double first, double last) {
     const PageSpan span = pagesToExport(first, last, store.pageCount());
-    std::size_t bytes = 0;
-    for (std::size_t k = span.first; k <= span.last; ++k)
-        bytes += store.page(k).size();
     std::string text;
-    text.reserve(bytes);
-    for (std::size_t k = span.first; k <= span.last; ++k)
-        text += store.page(k);
+    text.reserve(static_cast<std::size_t>(store.spanBytes(span.first, span.last)));
+    store.makePages(span.first, span.last, [&text](std::string_view page) {
+        text += page;
+        return true;
+    });
     return text;
 }
 
-std::size_t resultsFileSize(const search::PageStore& store, double first, double last) {
+std::size_t resultsFileSize(const search::PageSource& store, double first, double last) {
     const PageSpan span = pagesToExport(first, last, store.pageCount());
-    std::size_t bytes = resultsHeader.size() + 2 * lineEnd.size();
-    for (std::size_t k = span.first; k <= span.last; ++k)
-        bytes += store.page(k).size() + lineEnd.size();
-    return bytes;
+    return resultsHeader.size() + 2 * lineEnd.size() +
+           static_cast<std::size_t>(store.spanBytes(span.first, span.last)) +
+           span.size() * lineEnd.size();
 }
 
-bool writeResults(const search::PageStore& store, double first, double last, const ByteSink& sink,
+bool writeResults(const search::PageSource& store, double first, double last, const ByteSink& sink,
                   const SaveProgress& progress) {
     // Large enough that the sink sees few calls, small enough to stay flat.
     constexpr std::size_t chunk = std::size_t{1} << 20;
@@ -132,26 +130,26 @@ bool writeResults(const search::PageStore& store, double first, double last, con
     }
     const double step = 100 / range;
     const PageSpan span = pagesToExport(first, last, store.pageCount());
-    for (std::size_t k = span.first; k <= span.last; ++k) {
+    std::size_t k = span.first;
+    const bool made = store.makePages(span.first, span.last, [&](std::string_view page) {
         // Fractional ends put k a little before first or past last; the
         // report is kept within 0..100.
-        report((static_cast<double>(k) - first) * step);
-        const std::string_view page = store.page(k);
+        report((static_cast<double>(k++) - first) * step);
         if (buffer.size() + page.size() + lineEnd.size() > chunk && !buffer.empty()) {
             if (!sink(buffer))
                 return false;
             buffer.clear();
         }
-        if (page.size() >= chunk) {
-            // Never the case for real pages; keeps the buffer bounded anyway.
+        if (page.size() >= chunk) { // the page of 11-digit primes, at most
             if (!sink(page))
                 return false;
         } else {
             buffer += page;
         }
         buffer += lineEnd;
-    }
-    if (!buffer.empty() && !sink(buffer))
+        return true;
+    });
+    if (!made || (!buffer.empty() && !sink(buffer)))
         return false;
     report(100);
     return true;

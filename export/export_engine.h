@@ -9,7 +9,7 @@
 #include <string_view>
 
 namespace korvane::search {
-class PageStore;
+class PageSource;
 }
 
 namespace korvane::exporting {
@@ -54,7 +54,7 @@ struct PageSpan {
 PageSpan pagesToExport(double first, double last, std::size_t pageCount);
 
 // The clipboard text: the pages of the span joined with nothing between them.
-std::string joinPages(const search::PageStore& store, double first, double last);
+std::string joinPages(const search::PageSource& store, double first, double last);
 
 // Receives the results file in order, a piece at a time; false means the
 // write failed and nothing more should be sent.
@@ -65,13 +65,14 @@ using SaveProgress = std::function<void(float percent)>;
 
 // The exact size in bytes of the file writeResults produces for this request,
 // so the writer can reserve the space (and learn of a full disk) up front.
-std::size_t resultsFileSize(const search::PageStore& store, double first, double last);
+std::size_t resultsFileSize(const search::PageSource& store, double first, double last);
 
 // Streams the results file for pages first..last (the typed values) into
 // `sink`: the header, an empty line, then one line per page, each line ending
-// in CR LF. Pages go out through a small buffer, so memory stays flat however
-// large the span. Returns false as soon as the sink fails.
-bool writeResults(const search::PageStore& store, double first, double last, const ByteSink& sink,
+// in CR LF. Pages are made one at a time and go out through a small buffer,
+// so memory stays flat however large the span. Returns false as soon as the
+// sink fails.
+bool writeResults(const search::PageSource& store, double first, double last, const ByteSink& sink,
                   const SaveProgress& progress = {});
 
 } // namespace korvane::exporting

@@ -1,8 +1,8 @@
 // Any two bound texts: the checks answer or the search runs, and on small
 // ranges the pages match a plain trial-division listing, also when the work is
 // split across two threads or the store fills up.
-#include "common/number_text.h"
 #include "search/range_search.h"
+#include "tests/reference_pages.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,41 +10,6 @@
 #include <string_view>
 #include <variant>
 #include <vector>
-
-namespace {
-
-bool isPrime(std::uint64_t n) {
-    if (n < 2)
-        return false;
-    for (std::uint64_t d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
-
-// The pages as the search tab lays them out, written the slow and obvious way.
-std::vector<std::string> referencePages(std::uint64_t first, std::uint64_t last,
-                                        std::size_t maxPages) {
-    std::vector<std::string> pages(1);
-    bool needNewPage = false;
-    for (std::uint64_t n = first; n <= last; ++n) {
-        if (!isPrime(n))
-            continue;
-        if (needNewPage) {
-            if (pages.size() == maxPages)
-                break;
-            pages.emplace_back();
-            needNewPage = false;
-        }
-        const std::string digits = korvane::decimalDigits(n);
-        pages.back() += (n == 2 ? "" : " ") + digits;
-        const std::size_t limit = korvane::search::pageThreshold(digits.size());
-        needNewPage = limit != 0 && pages.back().size() >= limit;
-    }
-    return pages;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace korvane::search;
@@ -78,13 +43,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PageStore store;
     SearchLimits limits;
     limits.maxPages = maxPages;
-    limits.parallelFromBytes = split ? 0 : limits.parallelFromBytes;
+    limits.parallelFrom = split ? 0 : limits.parallelFrom;
     const SearchOutcome outcome = runSearch(range, store, {}, limits);
-    const auto expected = referencePages(range.first, range.last, maxPages);
+    const auto expected = referenceSearch(range.first, range.last, maxPages).pages;
     if (store.pageCount() != expected.size() || outcome.pageCount != expected.size())
         std::abort();
     for (std::size_t k = 1; k <= expected.size(); ++k)
         if (store.page(k) != expected[k - 1])
             std::abort();
+    // All pages in one request, as the save makes them.
+    std::size_t k = 0;
+    store.makePages(1, store.pageCount(), [&](std::string_view text) {
+        if (text != expected[k++])
+            std::abort();
+        return true;
+    });
+    if (k != expected.size())
+        std::abort();
     return 0;
 }

@@ -389,7 +389,7 @@ void SearchFrame::Buttons() {
 
 // Only the page on view ever becomes a QString.
 void SearchFrame::showPage(double k) {
-    const std::string_view page = pages_.page(k < 1 ? 0 : static_cast<std::size_t>(k));
+    const std::string page = pages_.page(k < 1 ? 0 : static_cast<std::size_t>(k));
     txtPrimes->setPlainText(QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size())));
 }
 
@@ -491,7 +491,7 @@ void SearchFrame::txtTo_GotFocus() {
 // --- Clear and Reset ------------------------------------------------------
 
 // The store holds exactly the pages of the last search, and the callers pass
-// their count, so emptying pages 1..count empties the store.
+// their count, so emptying pages 1..count leaves the one empty page 1.
 void SearchFrame::ClearArray(int count) {
     if (count >= 1)
         pages_.clear();

@@ -23,7 +23,7 @@ class SearchFrame : public QWidget {
   public:
     explicit SearchFrame(DefaultButton& defaultButton, QWidget* parent = nullptr);
 
-    // The result pages of the last search (empty after Clear and Reset).
+    // The result pages of the last search (one empty page after Clear and Reset).
     const korvane::search::PageStore& pages() const { return pages_; }
 
     // The window's "&Save", "&Copy" and "&Clear" menu items, whose enabled

@@ -1,21 +1,36 @@
-// Puts literal page texts into a page store, for tests that need exact pages.
+// Pages with literal texts, for tests of what reads pages (the copy and the
+// save) that need exact, hand-picked page texts rather than a search's.
 #pragma once
 
-#include "search/range_search.h"
+#include "search/page_source.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-inline void fillPages(korvane::search::PageStore& store, const std::vector<std::string>& pages) {
-    std::size_t bytes = 0;
-    for (const auto& page : pages)
-        bytes += page.size();
-    char* out = store.beginFill(bytes);
-    std::vector<std::size_t> ends{0};
-    for (const auto& page : pages) {
-        out = std::copy(page.begin(), page.end(), out);
-        ends.push_back(ends.back() + page.size());
+class LiteralPages : public korvane::search::PageSource {
+  public:
+    // Starts as the store does: one empty page.
+    LiteralPages() = default;
+    explicit LiteralPages(std::vector<std::string> pages) { fill(std::move(pages)); }
+    void fill(std::vector<std::string> pages) {
+        pages_ = pages.empty() ? std::vector<std::string>{""} : std::move(pages);
     }
-    store.finishFill(bytes, std::move(ends));
-}
+
+    std::size_t pageCount() const override { return pages_.size(); }
+    std::uint64_t spanBytes(std::size_t first, std::size_t last) const override {
+        std::uint64_t bytes = 0;
+        for (std::size_t k = std::max<std::size_t>(first, 1); k <= last && k <= pages_.size(); ++k)
+            bytes += pages_[k - 1].size();
+        return bytes;
+    }
+    bool makePages(std::size_t first, std::size_t last, const PageFn& each) const override {
+        for (std::size_t k = std::max<std::size_t>(first, 1); k <= last && k <= pages_.size(); ++k)
+            if (!each(pages_[k - 1]))
+                return false;
+        return true;
+    }
+
+  private:
+    std::vector<std::string> pages_{""};
+};

@@ -112,6 +112,23 @@ TEST_F(CopyDialogTest, aSmallResultOffersCopyAllOfEveryPage) {
     EXPECT_EQ(clipboard(), pageText(1) + pageText(2) + pageText(3) + pageText(4) + pageText(5));
 }
 
+// After Clear the menu's "&Save" and "&Copy" stay on, and they export the one
+// empty page 1 that the page total announces.
+TEST_F(ExportTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
+    search("0", "100000");
+    click("cmdClear");
+    QTemporaryDir dir;
+    const Controls save = openSave(dir.path());
+    EXPECT_EQ(press(save, "cmdSave"), "");
+    EXPECT_EQ(readFile(dir.filePath("Results.txt")), header + "\r\n");
+    save.click("cmdCancel");
+    w->mnuCopy->trigger();
+    const Controls copy = shownWindow("frmCopy");
+    EXPECT_TRUE(copy.checked("chkCopy")) << "the one page: all of it";
+    copy.click("cmdCopy");
+    EXPECT_EQ(clipboard(), "");
+}
+
 TEST_F(CopyDialogTest, aLargeResultNeedsASpanAndEachNewTotalIsTakenIn) {
     search("0", "3000000"); // 1358 pages
     Controls copy = openCopy();
