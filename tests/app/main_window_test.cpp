@@ -15,20 +15,12 @@ TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetState) {
     EXPECT_EQ(shownFrame(), 1);
     EXPECT_EQ(defaultButton(), "cmdCalculate");
     // The To box is made with "10000"; the Reset at start-up puts "1000".
-    expectTexts({{"cmdCalculate", "SEARCH"},
-                 {"cmdClear", "&Clear"},
-                 {"cmdReset", "&Reset"},
-                 {"cmdSave", "&Save"},
-                 {"cmdCopy", "C&opy"},
-                 {"cmdGoTo", "Go To"},
-                 {"cmdBack", "<"},
-                 {"PreviousPage", "<"},
-                 {"cmdForward", ">"},
-                 {"NextPage", ">"},
-                 {"txtFrom", "0"},
-                 {"txtTo", "1000"},
-                 {"txtGoTo", "1"},
-                 {"fraGoTo", "Go to page:"}});
+    // clang-format off
+    expectTexts({{"cmdCalculate", "SEARCH"}, {"cmdClear", "&Clear"}, {"cmdReset", "&Reset"},
+        {"cmdSave", "&Save"}, {"cmdCopy", "C&opy"}, {"cmdGoTo", "Go To"}, {"cmdBack", "<"},
+        {"PreviousPage", "<"}, {"cmdForward", ">"}, {"NextPage", ">"}, {"txtFrom", "0"},
+        {"txtTo", "1000"}, {"txtGoTo", "1"}, {"fraGoTo", "Go to page:"}});
+    // clang-format on
     expectTexts({{"fraViewing", "Viewing page..."}, {"lblSearch", "Ready to begin search"}});
     expectNoResults(false);
     EXPECT_EQ(get("cmdCalculate")->toolTip(), "Get your results");
@@ -53,8 +45,12 @@ TEST_F(MainWindowTest, menusHoldTheirItemsInOrderWithoutShortcuts) {
         }
         EXPECT_EQ(captions, items) << menu;
     }
+    // clang-format off
     expectTexts({{"mnuFile", "&File"}, {"mnuView", "&View"}, {"mnuHelp", "&Help"}});
+    // clang-format on
+    // clang-format off
     expectTexts({{"mnuSave", "&Save"}, {"mnuCopy", "&Copy"}, {"mnuAbout", "&About"}});
+    // clang-format on
 }
 
 // Each release follows a loss of the default role, so it must give it again.
@@ -124,26 +120,20 @@ TEST_F(MainWindowTest, aboutShowsTheDetailsAndHoldsTheMainWindowUntilEachWayBack
     w->mnuAbout->trigger();
     const Controls about = shownWindow("About");
     EXPECT_EQ(about.root->windowTitle(), "About Window");
-    about.expectTexts({{"Label4", "Author/Prog."},
-                       {"Label18", "Author's E-mail:"},
-                       {"Label17", "not published"},
-                       {"Label2", "Product Name:"},
-                       {"Label7", "Korvane"},
-                       {"Label3", "Version:"},
-                       {"Label8", "6.0 Final"},
-                       {"Label14", "Language:"},
-                       {"Label13", "C++ with Qt 6"},
-                       {"Label5", "Release Date:"},
-                       {"Label10", "December 2026"},
-                       {"Label1", "Author's Website:"},
-                       {"Label6", "not published"},
-                       {"Frame1", "Program's Information:"}});
+    // clang-format off
+    about.expectTexts({{"Label4", "Author/Prog."}, {"Label18", "Author's E-mail:"},
+        {"Label17", "not published"}, {"Label2", "Product Name:"}, {"Label7", "Korvane"},
+        {"Label3", "Version:"}, {"Label8", "6.0 Final"}, {"Label14", "Language:"},
+        {"Label13", "C++ with Qt 6"}, {"Label5", "Release Date:"}, {"Label10", "December 2026"},
+        {"Label1", "Author's Website:"}, {"Label6", "not published"},
+        {"Frame1", "Program's Information:"}});
+    // clang-format on
+    // clang-format off
     about.expectTexts({{"Label9", "The Korvane 6 developers"},
-                       {"Label11", "Send any feedback regarding this program to the author by "
-                                   "e-mail."},
-                       {"Label12", "This program has been tested to search from 0 through 100 "
-                                   "million numbers."},
-                       {"cmdReturnToProgram", "&Return to Program"}});
+        {"Label11", "Send any feedback regarding this program to the author by e-mail."},
+        {"Label12", "This program has been tested to search from 0 through 100 million numbers."},
+        {"cmdReturnToProgram", "&Return to Program"}});
+    // clang-format on
     EXPECT_EQ(about.get("cmdReturnToProgram")->toolTip(), "Return to Program");
 }
 

@@ -128,12 +128,11 @@ TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
     for (const auto& [name, command, menusStayOn, from, to, goTo] : rows) {
         SCOPED_TRACE(name);
         search("3", "10000");
-        expectTexts({{"lblSearch", "Search Completed..."},
-                     {"lblTime", "< 1 sec."},
-                     {"lblPrimes", " 1228"},
-                     {"lblPercent", "100"},
-                     {"lblPageNow", "5"},
-                     {"lblPageTotal", "5"}});
+        // clang-format off
+        expectTexts({{"lblSearch", "Search Completed..."}, {"lblTime", "< 1 sec."},
+            {"lblPrimes", " 1228"}, {"lblPercent", "100"}, {"lblPageNow", "5"},
+            {"lblPageTotal", "5"}});
+        // clang-format on
         EXPECT_FALSE(red("lblSearch"));
         EXPECT_EQ(get<QSlider>("Slider1")->maximum(), 5);
         EXPECT_TRUE(page().endsWith(" 9949 9967 9973")) << "the last page on view";
@@ -145,7 +144,9 @@ TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
         type("txtGoTo", "3"); // Go To becomes the default
         command();
         expectNoResults(menusStayOn);
+        // clang-format off
         expectTexts({{"txtFrom", from}, {"txtTo", to}, {"txtGoTo", goTo}});
+        // clang-format on
     }
 }
 

@@ -52,12 +52,10 @@ struct WindowTest : ::testing::Test, Controls {
     // The search tab holds no result and SEARCH waits, as after Clear; the
     // menu's Save, Copy and Clear are on only after a search that Clear undid.
     void expectNoResults(bool menusOn) const {
-        expectTexts({{"lblTime", " 0 sec."},
-                     {"lblPrimes", "0"},
-                     {"lblPercent", "0"},
-                     {"lblPageNow", "1"},
-                     {"lblPageTotal", "1"},
-                     {"txtPrimes", ""}});
+        // clang-format off
+        expectTexts({{"lblTime", " 0 sec."}, {"lblPrimes", "0"}, {"lblPercent", "0"},
+            {"lblPageNow", "1"}, {"lblPageTotal", "1"}, {"txtPrimes", ""}});
+        // clang-format on
         EXPECT_EQ(text("lblSearch"), "Ready to begin search");
         EXPECT_FALSE(red("lblSearch")) << "the status line is yellow";
         EXPECT_EQ(get<QSlider>("Slider1")->maximum(), 1);

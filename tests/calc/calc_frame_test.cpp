@@ -21,30 +21,16 @@ struct CalcTabTest : WindowTest {
 };
 
 TEST_F(CalcTabTest, controlsCarryTheirNamesAndCaptions) {
-    expectTexts({{"cmdNumber_0", "0"},
-                 {"cmdNumber_1", "1"},
-                 {"cmdNumber_2", "2"},
-                 {"cmdNumber_3", "3"},
-                 {"cmdNumber_4", "4"},
-                 {"cmdNumber_5", "5"},
-                 {"cmdNumber_6", "6"},
-                 {"cmdNumber_7", "7"},
-                 {"cmdNumber_8", "8"},
-                 {"cmdNumber_9", "9"},
-                 {"cmdNumber_10", "."},
-                 {"cmdSign_0", "*"},
-                 {"cmdSign_1", "/"},
-                 {"cmdSign_2", "+"},
-                 {"cmdSign_3", "-"},
-                 {"cmdSpecial_0", "1/x"},
-                 {"cmdSpecial_1", "x^2"},
-                 {"cmdSpecial_2", "sqrt"},
-                 {"cmdSpecial_3", "pi"},
-                 {"cmdEquals", "="},
-                 {"ClearAnswer", "Clear"},
-                 {"cmdCopyAnswer", "Copy Answer           Ctrl+C"},
-                 {"cmdPasteAnswer", "Paste Answer        Ctrl+V"},
-                 {"Label2", "Keybaord can be used to enter values.  Values up to 1.79*10^308."}});
+    // clang-format off
+    expectTexts({{"cmdNumber_0", "0"}, {"cmdNumber_1", "1"}, {"cmdNumber_2", "2"},
+        {"cmdNumber_3", "3"}, {"cmdNumber_4", "4"}, {"cmdNumber_5", "5"}, {"cmdNumber_6", "6"},
+        {"cmdNumber_7", "7"}, {"cmdNumber_8", "8"}, {"cmdNumber_9", "9"}, {"cmdNumber_10", "."},
+        {"cmdSign_0", "*"}, {"cmdSign_1", "/"}, {"cmdSign_2", "+"}, {"cmdSign_3", "-"},
+        {"cmdSpecial_0", "1/x"}, {"cmdSpecial_1", "x^2"}, {"cmdSpecial_2", "sqrt"},
+        {"cmdSpecial_3", "pi"}, {"cmdEquals", "="}, {"ClearAnswer", "Clear"},
+        {"cmdCopyAnswer", "Copy Answer Ctrl+C"}, {"cmdPasteAnswer", "Paste Answer Ctrl+V"},
+        {"Label2", "Keybaord can be used to enter values. Values up to 1.79*10^308."}});
+    // clang-format on
     EXPECT_EQ(w->BigFrame_2->findChildren<QPushButton*>().size(), 23) << "no other button";
     const auto* result = get<QLineEdit>("txtResult");
     EXPECT_TRUE(result->isReadOnly());

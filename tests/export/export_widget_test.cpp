@@ -33,28 +33,22 @@ TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemWithTheirCaptions) {
         shown.click("cmdCancel");
     }
     Controls copy = openCopy();
+    // clang-format off
     copy.expectTexts({{"Frame1", "Copy pages:"},
-                      {"Label1", "You can choose to copy any page(s) between 1 and             , "
-                                 "you can copy up to 1000 pages at a time!"},
-                      {"Label2", "Beginning  page:"},
-                      {"Label3", "Ending page:"},
-                      {"chkCopy", "Copy All (if < 1000 pages)"},
-                      {"cmdCopy", "Copy..."},
-                      {"cmdCancel", "Close"}});
+        {"Label1", "You can choose to copy any page(s) between 1 and , you can copy up to 1000 pages at a time!"},
+        {"Label2", "Beginning page:"}, {"Label3", "Ending page:"},
+        {"chkCopy", "Copy All (if < 1000 pages)"}, {"cmdCopy", "Copy..."}, {"cmdCancel", "Close"}});
+    // clang-format on
     EXPECT_EQ(copy.defaultButton(), "cmdCopy");
     copy.click("cmdCancel");
     Controls save = openSave();
-    save.expectTexts({{"Frame1", "Save Pages:"},
-                      {"chkPages", "All Pages"},
-                      {"Label6", "From page:"},
-                      {"Label7", "To page:"},
-                      {"Label1", "Filename:              (use .txt or .doc extensions)"},
-                      {"Label2", "Choose directory:"},
-                      {"Label3", "Will be saved in location:"},
-                      {"Label4", "Note:  Some files might be enormously large due to the amount of "
-                                 "information being saved."},
-                      {"cmdSave", "Save"},
-                      {"cmdCancel", "Close"}});
+    // clang-format off
+    save.expectTexts({{"Frame1", "Save Pages:"}, {"chkPages", "All Pages"}, {"Label6", "From page:"},
+        {"Label7", "To page:"}, {"Label1", "Filename: (use .txt or .doc extensions)"},
+        {"Label2", "Choose directory:"}, {"Label3", "Will be saved in location:"},
+        {"Label4", "Note: Some files might be enormously large due to the amount of information being saved."},
+        {"cmdSave", "Save"}, {"cmdCancel", "Close"}});
+    // clang-format on
     EXPECT_EQ(save.defaultButton(), "cmdSave");
     EXPECT_TRUE(save.focusIs("cmdSave"));
 }
@@ -106,7 +100,9 @@ TEST_F(CopyDialogTest, aSmallResultOffersCopyAllOfEveryPage) {
     const Controls copy = openCopy();
     EXPECT_TRUE(copy.checked("chkCopy"));
     EXPECT_TRUE(copy.enabled("chkCopy"));
+    // clang-format off
     copy.expectTexts({{"Text1", "1"}, {"Text2", "5"}, {"lblMax", "5"}});
+    // clang-format on
     EXPECT_FALSE(copy.enabled("Text1") || copy.enabled("Text2")) << "the span is all pages";
     copy.click("cmdCopy");
     EXPECT_EQ(clipboard(), pageText(1) + pageText(2) + pageText(3) + pageText(4) + pageText(5));
@@ -134,7 +130,9 @@ TEST_F(CopyDialogTest, aLargeResultNeedsASpanAndEachNewTotalIsTakenIn) {
     Controls copy = openCopy();
     EXPECT_FALSE(copy.checked("chkCopy"));
     EXPECT_FALSE(copy.enabled("chkCopy"));
+    // clang-format off
     copy.expectTexts({{"Text1", "1"}, {"Text2", "1358"}, {"lblMax", "1358"}});
+    // clang-format on
     EXPECT_EQ(press(copy, "cmdCopy"), "You can copy up to 1000 pages maximum!");
     EXPECT_TRUE(copy.focusIs("cmdCopy"));
     EXPECT_EQ(press(copy, "cmdCopy", {{"Text1", "abc"}}), "You have to enter a valid number!");
@@ -202,10 +200,10 @@ TEST_F(SaveDialogTest, opensOnTheCurrentDirectoryChecksTheSpanAndKeepsItsChoices
     save = openSave();
     EXPECT_TRUE(save.checked("chkPages"));
     const QByteArray total = text("lblPageTotal").toLatin1();
-    save.expectTexts({{"txtFrom", "1"},
-                      {"txtTo", total.constData()},
-                      {"Filename", "kept.txt"},
-                      {"ProgressBar1", "0%"}});
+    // clang-format off
+    save.expectTexts({{"txtFrom", "1"}, {"txtTo", total.constData()}, {"Filename", "kept.txt"},
+        {"ProgressBar1", "0%"}});
+    // clang-format on
     EXPECT_EQ(save.text("txtLocation"), dir.filePath("kept.txt"));
     save.get<QCheckBox>("chkPages")->setChecked(false);
     EXPECT_TRUE(save.enabled("txtFrom") && save.enabled("txtTo"));

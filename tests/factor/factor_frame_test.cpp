@@ -69,10 +69,10 @@ struct FactorTabTest : WindowTest {
     }
     void expect(const Expected& e) const {
         EXPECT_EQ(list(), e.list) << "the divisor list";
-        expectTexts({{"lblFactors", e.found},
-                     {"lblyesno", e.verdict},
-                     {"lblPercentage", e.percent},
-                     {"lblFact", e.pairs}});
+        // clang-format off
+        expectTexts({{"lblFactors", e.found}, {"lblyesno", e.verdict}, {"lblPercentage", e.percent},
+            {"lblFact", e.pairs}});
+        // clang-format on
         EXPECT_EQ(text("lblSec"), e.after == After::Search  ? "< 1 sec."
                                   : e.after == After::Clear ? "0 sec."
                                                             : " 0 sec.");
@@ -86,17 +86,15 @@ struct FactorTabTest : WindowTest {
 };
 
 TEST_F(FactorTabTest, opensWithSevenTheSlowerOptionAndItsCaptions) {
-    expectTexts({{"Label4", "Enter a numer: (20 digits max)"},
-                 {"cmdFactor", "Factor"},
-                 {"optSlowest", "Show all divisors (slower)"},
-                 {"cmdClearance", "Clear"},
-                 {"optFastest", "Show only first divisor (fastest)"},
-                 {"Label6", "%"}});
-    expectTexts({{"Label7", "Prime: Yes/No"},
-                 {"Label14", "Factors Found:"},
-                 {"txtNumber", "7"},
-                 {"Label16", "Percent Done:"},
-                 {"Label9", "Time Taken:"}});
+    // clang-format off
+    expectTexts({{"Label4", "Enter a numer: (20 digits max)"}, {"cmdFactor", "Factor"},
+        {"optSlowest", "Show all divisors (slower)"}, {"cmdClearance", "Clear"},
+        {"optFastest", "Show only first divisor (fastest)"}, {"Label6", "%"}});
+    // clang-format on
+    // clang-format off
+    expectTexts({{"Label7", "Prime: Yes/No"}, {"Label14", "Factors Found:"}, {"txtNumber", "7"},
+        {"Label16", "Percent Done:"}, {"Label9", "Time Taken:"}});
+    // clang-format on
     EXPECT_EQ(get<QLineEdit>("txtNumber")->maxLength(), 20);
     EXPECT_TRUE(checked("optSlowest"));
     EXPECT_TRUE(get("lblFact")->isHidden()) << "the pair counter is not shown";
