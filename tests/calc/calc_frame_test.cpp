@@ -28,8 +28,8 @@ TEST_F(CalcTabTest, controlsCarryTheirNamesAndCaptions) {
         {"cmdSign_0", "*"}, {"cmdSign_1", "/"}, {"cmdSign_2", "+"}, {"cmdSign_3", "-"},
         {"cmdSpecial_0", "1/x"}, {"cmdSpecial_1", "x^2"}, {"cmdSpecial_2", "sqrt"},
         {"cmdSpecial_3", "pi"}, {"cmdEquals", "="}, {"ClearAnswer", "Clear"},
-        {"cmdCopyAnswer", "Copy Answer Ctrl+C"}, {"cmdPasteAnswer", "Paste Answer Ctrl+V"},
-        {"Label2", "Keybaord can be used to enter values. Values up to 1.79*10^308."}});
+        {"cmdCopyAnswer", "Copy Answer           Ctrl+C"}, {"cmdPasteAnswer", "Paste Answer        Ctrl+V"},
+        {"Label2", "Keybaord can be used to enter values.  Values up to 1.79*10^308."}});
     // clang-format on
     EXPECT_EQ(w->BigFrame_2->findChildren<QPushButton*>().size(), 23) << "no other button";
     const auto* result = get<QLineEdit>("txtResult");

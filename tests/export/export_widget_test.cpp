@@ -35,8 +35,8 @@ TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemWithTheirCaptions) {
     Controls copy = openCopy();
     // clang-format off
     copy.expectTexts({{"Frame1", "Copy pages:"},
-        {"Label1", "You can choose to copy any page(s) between 1 and , you can copy up to 1000 pages at a time!"},
-        {"Label2", "Beginning page:"}, {"Label3", "Ending page:"},
+        {"Label1", "You can choose to copy any page(s) between 1 and             , you can copy up to 1000 pages at a time!"},
+        {"Label2", "Beginning  page:"}, {"Label3", "Ending page:"},
         {"chkCopy", "Copy All (if < 1000 pages)"}, {"cmdCopy", "Copy..."}, {"cmdCancel", "Close"}});
     // clang-format on
     EXPECT_EQ(copy.defaultButton(), "cmdCopy");
@@ -44,9 +44,9 @@ TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemWithTheirCaptions) {
     Controls save = openSave();
     // clang-format off
     save.expectTexts({{"Frame1", "Save Pages:"}, {"chkPages", "All Pages"}, {"Label6", "From page:"},
-        {"Label7", "To page:"}, {"Label1", "Filename: (use .txt or .doc extensions)"},
+        {"Label7", "To page:"}, {"Label1", "Filename:              (use .txt or .doc extensions)"},
         {"Label2", "Choose directory:"}, {"Label3", "Will be saved in location:"},
-        {"Label4", "Note: Some files might be enormously large due to the amount of information being saved."},
+        {"Label4", "Note:  Some files might be enormously large due to the amount of information being saved."},
         {"cmdSave", "Save"}, {"cmdCancel", "Close"}});
     // clang-format on
     EXPECT_EQ(save.defaultButton(), "cmdSave");
