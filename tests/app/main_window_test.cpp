@@ -1,114 +1,166 @@
-// The main window: start-up state, menus, the tab switch, the About window and
-// the end of the program.
+// The main window: start-up state, menus, the tabs by mouse and keyboard, the
+// About window and the end of the program.
 #include "tests/app/window_fixture.h"
-
-#include "app/about_window.h"
 
 namespace {
 
-class MainWindowTest : public WindowTest {
-  protected:
-    // Visible frames, the strip's selected tab, CurrentTab and the default button.
-    QString frames() const {
-        QString out = "frames ";
-        for (const char* frame : {"BigFrame_1", "BigFrame_2", "BigFrame_3"})
-            out += child<QWidget>(w.get(), frame)->isVisible() ? QString(frame).right(1) : "";
-        return out + ", strip " + QString::number(w->TabStrip1->currentIndex() + 1) + ", tab " +
-               QString::number(w->CurrentTab) + ", default " + defaultButton();
-    }
-};
+using MainWindowTest = WindowTest;
 
-TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetStateWithItsMenus) {
-    const QTabBar* tabs = w->TabStrip1;
-    EXPECT_EQ(w->objectName() + "|" + w->windowTitle() + "|" + tabs->tabText(0) + "|" +
-                  tabs->tabText(1) + "|" + tabs->tabText(2),
-              "frmMain|Korvane 6|Primes Search|Calculator|Factor a Number");
-    EXPECT_EQ(frames(), "frames 1, strip 1, tab 0, default cmdCalculate");
+TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetState) {
+    EXPECT_EQ(w->objectName(), "frmMain");
+    EXPECT_EQ(w->windowTitle(), "Korvane 6");
+    const QStringList tabs{"Primes Search", "Calculator", "Factor a Number"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(w->TabStrip1->tabText(i), tabs[i]);
+    EXPECT_EQ(shownFrame(), 1);
+    EXPECT_EQ(defaultButton(), "cmdCalculate");
     // The To box is made with "10000"; the Reset at start-up puts "1000".
-    EXPECT_EQ(
-        props(w.get(),
-              "cmdCalculate cmdClear cmdReset cmdSave cmdCopy cmdGoTo cmdBack PreviousPage "
-              "cmdForward NextPage txtFrom txtTo txtGoTo cmdCalculate.toolTip cmdClear.toolTip "
-              "cmdReset.toolTip fraViewing.title fraGoTo.title txtFrom.maxLength txtTo.maxLength "
-              "txtGoTo.maxLength txtPrimes.readOnly Slider1.minimum"),
-        "SEARCH|&Clear|&Reset|&Save|C&opy|Go To|<|<|>|>|0|1000|1|Get your results|Clear screen|"
-        "Reset to default|Viewing page...|Go to page:|20|20|6|true|0");
-    EXPECT_EQ(state(),
-              "Ready to begin search|yellow| 0 sec.|0|0|1 of 1|slider 1/1|+-+-- ---|cmdCalculate");
-
-    QString menus;
-    for (const QMenu* menu : {w->mnuFile, w->mnuView, w->mnuHelp}) {
-        menus += menu->title() + ":";
-        for (const QAction* a : menu->actions())
-            menus += " " + (a->isSeparator() ? "-" : a->text() + (a->isEnabled() ? "" : " (off)")) +
-                     (a->shortcut().isEmpty() ? "" : " (shortcut)");
-        menus += "; ";
-    }
-    EXPECT_EQ(menus,
-              "&File: &Save (off) - E&xit; &View: &Reset &Clear (off) &Copy (off) - &Next Page "
-              "&Previous Page; &Help: &About; ");
+    // clang-format off
+    expectTexts({{"cmdCalculate", "SEARCH"}, {"cmdClear", "&Clear"}, {"cmdReset", "&Reset"},
+        {"cmdSave", "&Save"}, {"cmdCopy", "C&opy"}, {"cmdGoTo", "Go To"}, {"cmdBack", "<"},
+        {"PreviousPage", "<"}, {"cmdForward", ">"}, {"NextPage", ">"}, {"txtFrom", "0"},
+        {"txtTo", "1000"}, {"txtGoTo", "1"}, {"fraGoTo", "Go to page:"}});
+    // clang-format on
+    expectTexts({{"fraViewing", "Viewing page..."}, {"lblSearch", "Ready to begin search"}});
+    expectNoResults(false);
+    EXPECT_EQ(get("cmdCalculate")->toolTip(), "Get your results");
+    EXPECT_EQ(get("cmdClear")->toolTip(), "Clear screen");
+    EXPECT_EQ(get("cmdReset")->toolTip(), "Reset to default");
+    for (const auto& [box, most] : {std::pair{"txtFrom", 20}, {"txtTo", 20}, {"txtGoTo", 6}})
+        EXPECT_EQ(get<QLineEdit>(box)->maxLength(), most) << box;
+    EXPECT_TRUE(get<QPlainTextEdit>("txtPrimes")->isReadOnly());
+    EXPECT_EQ(get<QSlider>("Slider1")->minimum(), 0);
 }
 
+TEST_F(MainWindowTest, menusHoldTheirItemsInOrderWithoutShortcuts) {
+    const std::pair<const char*, QStringList> menus[] = {
+        {"mnuFile", {"&Save", "-", "E&xit"}},
+        {"mnuView", {"&Reset", "&Clear", "&Copy", "-", "&Next Page", "&Previous Page"}},
+        {"mnuHelp", {"&About"}}};
+    for (const auto& [menu, items] : menus) {
+        QStringList captions;
+        for (const QAction* item : get<QMenu>(menu)->actions()) {
+            captions << (item->isSeparator() ? "-" : item->text());
+            EXPECT_TRUE(item->shortcut().isEmpty()) << item->objectName();
+        }
+        EXPECT_EQ(captions, items) << menu;
+    }
+    // clang-format off
+    expectTexts({{"mnuFile", "&File"}, {"mnuView", "&View"}, {"mnuHelp", "&Help"}});
+    // clang-format on
+    // clang-format off
+    expectTexts({{"mnuSave", "&Save"}, {"mnuCopy", "&Copy"}, {"mnuAbout", "&About"}});
+    // clang-format on
+}
+
+// Each release follows a loss of the default role, so it must give it again.
 TEST_F(MainWindowTest, tabReleaseSwitchesOnTheLeftButtonOnlyButAlwaysSetsDefaultAndFocus) {
-    const std::tuple<int, Qt::MouseButton, const char*> steps[] = {
-        {2, Qt::LeftButton, "frames 2, strip 2, tab 2, default cmdEquals, focus cmdEquals"},
-        {3, Qt::RightButton, "frames 2, strip 3, tab 2, default cmdEquals, focus cmdEquals"},
-        {3, Qt::LeftButton, "frames 3, strip 3, tab 3, default cmdFactor, focus txtNumber"},
-        {3, Qt::LeftButton, "frames 3, strip 3, tab 3, default cmdFactor, focus txtNumber"},
-        // The search tab moves the focus nowhere.
-        {1, Qt::LeftButton, "frames 1, strip 1, tab 1, default cmdCalculate, focus TabStrip1"},
-    };
-    for (const auto& [tab, button, after] : steps) {
-        w->defaultButton().set(nullptr); // so that every release must set them again
+    const std::tuple<const char*, int, Qt::MouseButton, int, const char*, const char*> rows[] = {
+        {"left on Calculator", 2, Qt::LeftButton, 2, "cmdEquals", "cmdEquals"},
+        {"right on Factor keeps Calculator", 3, Qt::RightButton, 2, "cmdEquals", "cmdEquals"},
+        {"left on Factor", 3, Qt::LeftButton, 3, "cmdFactor", "txtNumber"},
+        {"left on Factor again", 3, Qt::LeftButton, 3, "cmdFactor", "txtNumber"},
+        {"left on Search moves no focus", 1, Qt::LeftButton, 1, "cmdCalculate", "TabStrip1"}};
+    for (const auto& [name, tab, button, shown, defaultName, focusName] : rows) {
+        SCOPED_TRACE(name);
+        for (QPushButton* other : w->findChildren<QPushButton*>())
+            other->setDefault(false);
         w->TabStrip1->setFocus();
         w->TabStrip1->setCurrentIndex(tab - 1); // as the arrow keys may, ahead of the frames
         QTest::mouseClick(w->TabStrip1, button, {}, w->TabStrip1->tabRect(tab - 1).center());
-        EXPECT_EQ(frames() + ", focus " + name(QApplication::focusWidget()), after);
+        EXPECT_EQ(shownFrame(), shown);
+        EXPECT_EQ(w->CurrentTab, shown);
+        EXPECT_EQ(defaultButton(), defaultName);
+        EXPECT_EQ(focus(), focusName);
     }
 }
 
-TEST_F(MainWindowTest, aboutWindowShowsTheDetailsAndHoldsTheMainWindowUntilEachWayBack) {
-    AboutWindow* about = nullptr;
-    s->txtGoTo->setFocus(); // the user was about to press Go To
-    for (int way = 0; way < 3; ++way) {
+// Each key lands where a left release on the tab would; the search tab moves no focus.
+TEST_F(MainWindowTest, theKeyboardReachesEveryTabInTurnAndWraps) {
+    const std::tuple<const char*, QKeyCombination, int, const char*> rows[] = {
+        {"Ctrl+Tab to Calculator", Qt::CTRL | Qt::Key_Tab, 2, "cmdEquals"},
+        {"Ctrl+PgDown to Factor", Qt::CTRL | Qt::Key_PageDown, 3, "cmdFactor"},
+        {"Ctrl+Tab wraps to Search", Qt::CTRL | Qt::Key_Tab, 1, "cmdCalculate"},
+        {"Ctrl+Shift+Tab wraps to Factor", Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, 3, "cmdFactor"},
+        {"Ctrl+PgUp to Calculator", Qt::CTRL | Qt::Key_PageUp, 2, "cmdEquals"},
+        {"Ctrl+PgUp to Search", Qt::CTRL | Qt::Key_PageUp, 1, "cmdCalculate"}};
+    for (const auto& [name, pressed, tab, defaultName] : rows) {
+        SCOPED_TRACE(name);
+        key(pressed);
+        EXPECT_EQ(shownFrame(), tab);
+        EXPECT_EQ(w->TabStrip1->currentIndex() + 1, tab) << "tab selected in the strip";
+        EXPECT_EQ(w->CurrentTab, tab);
+        EXPECT_EQ(defaultButton(), defaultName);
+        if (tab != 1) {
+            EXPECT_TRUE(focusIs(tab == 2 ? "cmdEquals" : "txtNumber"));
+        }
+    }
+}
+
+TEST_F(MainWindowTest, aboutShowsTheDetailsAndHoldsTheMainWindowUntilEachWayBack) {
+    const std::pair<const char*, std::function<void(Controls&)>> ways[] = {
+        {"Return to Program", [](Controls& about) { about.click("cmdReturnToProgram"); }},
+        {"Enter presses Return to Program", [](Controls& about) { about.key(Qt::Key_Return); }},
+        {"the frame's close button", [](Controls& about) { about.root->close(); }}};
+    get("txtGoTo")->setFocus(); // the user was about to press Go To
+    for (const auto& [way, leave] : ways) {
+        SCOPED_TRACE(way);
         w->mnuAbout->trigger();
-        about = about ? about : w->aboutWindow();
-        ASSERT_NE(about, nullptr);
-        EXPECT_EQ(w->aboutWindow(), about); // the same window each time
-        EXPECT_TRUE(about->isVisible() && !w->isEnabled());
-        if (way == 0)
-            QTest::mouseClick(child<QPushButton>(about, "cmdReturnToProgram"), Qt::LeftButton);
-        else if (way == 1 && QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }))
-            QTest::keyClick(about, Qt::Key_Return); // its default button
-        else if (way == 2)
-            about->close(); // by the frame's close button
-        EXPECT_TRUE(!about->isVisible() && w->isEnabled()) << way;
+        Controls about = shownWindow("About");
+        ASSERT_TRUE(about.becomesActive());
+        EXPECT_FALSE(w->isEnabled()) << "the main window waits";
+        EXPECT_EQ(about.defaultButton(), "cmdReturnToProgram");
+        leave(about);
+        EXPECT_FALSE(about.root->isVisible());
+        EXPECT_TRUE(w->isEnabled());
         // Back where the user was: disabling the window must not lose its focus.
-        EXPECT_TRUE(focusIs("txtGoTo") && defaultButton() == "cmdGoTo") << way;
+        EXPECT_TRUE(focusIs("txtGoTo"));
+        EXPECT_EQ(defaultButton(), "cmdGoTo");
     }
-    EXPECT_EQ(about->objectName() + "|" + about->windowTitle(), "About|About Window");
-    EXPECT_EQ(props(about, "Frame1.title Label4 Label9 Label18 Label17 Label2 Label7 Label3 Label8 "
-                           "Label14 Label13 Label5 Label10 Label1 Label6 Label11 Label12 "
-                           "cmdReturnToProgram cmdReturnToProgram.toolTip"),
-              "Program's Information:|Author/Prog.|The Korvane 6 developers|"
-              "Author's E-mail:|not published|Product Name:|Korvane|Version:|6.0 Final|"
-              "Language:|C++ with Qt 6|Release Date:|December 2026|Author's Website:|not published|"
-              "Send any feedback regarding this program to the author by e-mail.|"
-              "This program has been tested to search from 0 through 100 million numbers.|"
-              "&Return to Program|Return to Program");
+    w->mnuAbout->trigger();
+    const Controls about = shownWindow("About");
+    EXPECT_EQ(about.root->windowTitle(), "About Window");
+    // clang-format off
+    about.expectTexts({{"Label4", "Author/Prog."}, {"Label18", "Author's E-mail:"},
+        {"Label17", "not published"}, {"Label2", "Product Name:"}, {"Label7", "Korvane"},
+        {"Label3", "Version:"}, {"Label8", "6.0 Final"}, {"Label14", "Language:"},
+        {"Label13", "C++ with Qt 6"}, {"Label5", "Release Date:"}, {"Label10", "December 2026"},
+        {"Label1", "Author's Website:"}, {"Label6", "not published"},
+        {"Frame1", "Program's Information:"}});
+    // clang-format on
+    // clang-format off
+    about.expectTexts({{"Label9", "The Korvane 6 developers"},
+        {"Label11", "Send any feedback regarding this program to the author by e-mail."},
+        {"Label12", "This program has been tested to search from 0 through 100 million numbers."},
+        {"cmdReturnToProgram", "&Return to Program"}});
+    // clang-format on
+    EXPECT_EQ(about.get("cmdReturnToProgram")->toolTip(), "Return to Program");
 }
 
-TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramAtOnce) {
+// Exit, and the main window's close button, end the program at once whatever
+// is open over it; no window of it is left behind.
+TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramWhateverIsOpen) {
     for (const bool byExit : {true, false}) {
-        MainWindow frmMain;
-        frmMain.show();
-        frmMain.BigFrame_1->cmdCalculate->click(); // result pages held ask for nothing
-        frmMain.mnuAbout->trigger();               // nor does the About window hold it
-        // The timers die with the window, so they cannot end a later loop.
-        QTimer::singleShot(2000, &frmMain, [] { QCoreApplication::exit(99); });
-        QTimer::singleShot(0, &frmMain,
-                           [&] { byExit ? frmMain.mnuExit->trigger() : (void)frmMain.close(); });
-        EXPECT_EQ(QApplication::exec(), 0) << (byExit ? "E&xit" : "close button");
+        for (const char* window : {"About", "frmCopy", "Save"}) {
+            SCOPED_TRACE(std::string(byExit ? "Exit" : "close button") + " over " + window);
+            auto frmMain = std::make_unique<MainWindow>();
+            frmMain->show();
+            frmMain->BigFrame_1->cmdCalculate->click(); // result pages held ask for nothing
+            const std::map<std::string, QAction*> opens{{"About", frmMain->mnuAbout},
+                                                        {"frmCopy", frmMain->mnuCopy},
+                                                        {"Save", frmMain->mnuSave}};
+            opens.at(window)->trigger();
+            ASSERT_TRUE(shownWindow(window).root);
+            // The timers die with the window, so they cannot end a later loop.
+            QTimer::singleShot(2000, frmMain.get(), [] { QCoreApplication::exit(99); });
+            QTimer::singleShot(0, frmMain.get(), [&] {
+                byExit ? frmMain->mnuExit->trigger() : (void)frmMain->close();
+            });
+            EXPECT_EQ(QApplication::exec(), 0);
+            frmMain.reset(); // as main() returns
+            for (const QWidget* top : QApplication::topLevelWidgets())
+                EXPECT_FALSE(top->isVisible()) << top->objectName() << " left open";
+        }
     }
 }
 

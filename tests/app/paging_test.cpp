@@ -3,109 +3,136 @@
 
 namespace {
 
-class PagingTest : public WindowTest {
-  protected:
+struct PagingTest : WindowTest {
     void SetUp() override {
         WindowTest::SetUp();
         search("0", "10000"); // five pages, the last on view
     }
-    QString pageText(int k) const {
-        const auto text = s->pages().page(static_cast<std::size_t>(k));
-        return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    }
-    // The page on view when the slider, its caption and the text box agree, else 0.
-    int shown() const {
-        const int k = s->Slider1->value();
-        return s->lblPageNow->text() == QString::number(k) && page() == pageText(k) ? k : 0;
+    QSlider* slider() const { return get<QSlider>("Slider1"); }
+    // Page k is on view: the slider, its caption and the text box agree.
+    void expectShown(int k) const {
+        EXPECT_EQ(slider()->value(), k) << "slider";
+        EXPECT_EQ(text("lblPageNow"), QString::number(k));
+        EXPECT_EQ(page(), pageText(k)) << "the text of page " << k;
     }
     // Holds the left button on an arrow until the slider reaches `page`, then a
-    // few ticks longer (which must not fail at either end), releases it and
-    // checks that nothing moves afterwards.
-    bool holdUntil(QPushButton* arrow, int page) {
-        QTest::mousePress(arrow, Qt::LeftButton);
-        const bool reached = QTest::qWaitFor([&] { return s->Slider1->value() == page; }, 3000);
+    // few ticks longer (which must not fail at either end) and releases it:
+    // nothing moves afterwards.
+    void holdUntil(const char* arrow, int page) {
+        SCOPED_TRACE(arrow);
+        QTest::mousePress(get(arrow), Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return slider()->value() == page; }, 3000));
         QTest::qWait(120);
-        QTest::mouseRelease(arrow, Qt::LeftButton);
-        const int released = s->Slider1->value();
+        QTest::mouseRelease(get(arrow), Qt::LeftButton);
+        const int released = slider()->value();
         QTest::qWait(120);
-        return reached && s->Slider1->value() == released;
+        expectShown(released);
     }
 };
 
 TEST_F(PagingTest, sliderAndMenuStepsShowThePageAndNeverPageZero) {
-    s->Slider1->setValue(2);
-    EXPECT_EQ(shown(), 2);
-    EXPECT_TRUE(page().startsWith(" 2087 2089 ")) << page().left(20);
-    QTest::keyClick(s->Slider1, Qt::Key_Home); // the slider's lowest position, 0
-    EXPECT_EQ(shown(), 1);
+    slider()->setValue(2);
+    expectShown(2);
+    EXPECT_TRUE(page().startsWith(" 2087 2089 "));
+    QTest::keyClick(slider(), Qt::Key_Home); // the slider's lowest position, 0
+    expectShown(1);
     EXPECT_TRUE(page().startsWith("2 3 5 7 11 13 "));
-
-    // The menu steps stop at both ends.
-    s->Slider1->setValue(5);
-    QString seen;
-    for (const QChar step : QStringLiteral("NPPPPPPN")) {
-        (step == 'N' ? w->mnuNextPage : w->mnuPreviousPage)->trigger();
-        seen += QString::number(shown());
+    slider()->setValue(5);
+    const std::tuple<const char*, QAction*, int> steps[] = {
+        {"next on the last page", w->mnuNextPage, 5}, {"previous", w->mnuPreviousPage, 4},
+        {"previous", w->mnuPreviousPage, 3},          {"previous", w->mnuPreviousPage, 2},
+        {"previous", w->mnuPreviousPage, 1},          {"previous on page 1", w->mnuPreviousPage, 1},
+        {"next from page 1", w->mnuNextPage, 2}};
+    for (const auto& [name, item, expected] : steps) {
+        SCOPED_TRACE(name);
+        item->trigger();
+        expectShown(expected);
     }
-    EXPECT_EQ(seen, "54321112");
 }
 
 TEST_F(PagingTest, heldArrowsKeepSteppingUntilReleased) {
-    s->Slider1->setValue(1);
-    EXPECT_TRUE(holdUntil(s->cmdForward, 3));
-    EXPECT_TRUE(holdUntil(s->NextPage, 5)); // past the last page: it stays on view
-    EXPECT_EQ(shown(), 5);
-    EXPECT_TRUE(holdUntil(s->cmdBack, 3));
-    EXPECT_TRUE(holdUntil(s->PreviousPage, 1)); // before page 1: it stays on view
-    EXPECT_EQ(shown(), 1);
-    QTest::mouseClick(s->cmdForward, Qt::LeftButton); // shorter than a tick
+    slider()->setValue(1);
+    holdUntil("cmdForward", 3);
+    holdUntil("NextPage", 5); // past the last page: it stays on view
+    holdUntil("cmdBack", 3);
+    holdUntil("PreviousPage", 1);                         // before page 1: it stays on view
+    QTest::mouseClick(get("cmdForward"), Qt::LeftButton); // shorter than a tick
     QTest::qWait(80);
-    EXPECT_EQ(shown(), 1);
+    expectShown(1);
 }
 
+// Only the left button starts an arrow's timer; the release of any button stops
+// the first back arrow's, only the left button's the others'.
 TEST_F(PagingTest, arrowsStartOnTheLeftButtonAndOnlyTheFirstBackArrowStopsOnAny) {
-    // The running timer (1 back, 2 forward, - none) after each step: a press (small
-    // letter) or release (capital) of the right or left button.
-    QString seen;
-    for (QPushButton* arrow : {s->cmdBack, s->PreviousPage, s->cmdForward, s->NextPage}) {
-        for (const QChar step : QStringLiteral("rRlRL")) {
-            const Qt::MouseButton button = step.toLower() == 'l' ? Qt::LeftButton : Qt::RightButton;
-            step.isLower() ? QTest::mousePress(arrow, button) : QTest::mouseRelease(arrow, button);
-            seen += s->Timer1->isActive() ? '1' : s->Timer2->isActive() ? '2' : '-';
-        }
-        seen += ' ';
+    const std::tuple<const char*, const char*, bool> rows[] = {{"cmdBack", "Timer1", true},
+                                                               {"PreviousPage", "Timer1", false},
+                                                               {"cmdForward", "Timer2", false},
+                                                               {"NextPage", "Timer2", false}};
+    const auto running = [&](const char* timer) { return get<QTimer>(timer)->isActive(); };
+    for (const auto& [name, timer, rightReleaseStops] : rows) {
+        SCOPED_TRACE(name);
+        QWidget* arrow = get(name);
+        QTest::mousePress(arrow, Qt::RightButton);
+        EXPECT_FALSE(running("Timer1") || running("Timer2")) << "right press";
+        QTest::mouseRelease(arrow, Qt::RightButton);
+        QTest::mousePress(arrow, Qt::LeftButton);
+        EXPECT_TRUE(running(timer)) << "left press";
+        QTest::mouseRelease(arrow, Qt::RightButton);
+        EXPECT_EQ(running(timer), !rightReleaseStops) << "right release while held";
+        QTest::mouseRelease(arrow, Qt::LeftButton);
+        EXPECT_FALSE(running("Timer1") || running("Timer2")) << "left release";
     }
-    EXPECT_EQ(seen, "--1-- --11- --22- --22- "); // cmdBack, PreviousPage, cmdForward, NextPage
 }
 
-TEST_F(PagingTest, goToShowsTheTypedPage) {
-    // "5.5" rounds to a page that does not exist: the last one stays on view.
-    const std::pair<const char*, int> cases[] = {{"2", 2}, {"02", 2},  {"2.5", 2}, {"3.5", 4},
-                                                 {"1", 1}, {" 4 ", 4}, {"5", 5},   {"5.5", 5}};
-    for (const auto& [typed, expected] : cases) {
-        s->Slider1->setValue(expected == 1 ? 3 : 1);
-        type(s->txtGoTo, typed);
-        QTest::keyClick(s->txtGoTo, Qt::Key_Enter, Qt::KeypadModifier); // presses Go To
-        EXPECT_EQ(s->Slider1->value(), expected) << typed;
-        EXPECT_EQ(page(), pageText(expected)) << typed;
-        EXPECT_EQ(s->lblPageNow->text(), typed); // exactly as typed
+// The caption shows the page as typed; "5.5" rounds to a page that does not
+// exist, and the last one stays on view.
+TEST_F(PagingTest, goToShowsTheTypedPageAndItsCaptionAsTyped) {
+    for (const auto& [typed, expected] : {std::pair{"2", 2},
+                                          {"02", 2},
+                                          {"2.5", 2},
+                                          {"3.5", 4},
+                                          {"1", 1},
+                                          {" 4 ", 4},
+                                          {"5", 5},
+                                          {"5.5", 5}}) {
+        SCOPED_TRACE(typed);
+        slider()->setValue(expected == 1 ? 3 : 1);
+        type("txtGoTo", typed);
+        key(Qt::KeypadModifier | Qt::Key_Enter); // presses Go To
+        EXPECT_EQ(slider()->value(), expected);
+        EXPECT_EQ(page(), pageText(expected));
+        EXPECT_EQ(text("lblPageNow"), typed);
     }
 }
 
 TEST_F(PagingTest, goToRefusesPagesOutsideTheResults) {
     const char* const invalid = "Please enter a valid page number!";
     const char* const low = "Please enter a page number greater than 1!";
-    const std::pair<const char*, const char*> cases[] = {
-        {"abc", invalid}, {"", invalid}, {"6", invalid}, {"1e9", invalid},
-        {"0", low},       {"0.9", low},  {"-2", low}};
-    s->Slider1->setValue(3);
-    for (const auto& [typed, message] : cases) {
-        type(s->txtGoTo, typed);
-        EXPECT_EQ(catchMessage([&] { QTest::mouseClick(s->cmdGoTo, Qt::LeftButton); }).text,
-                  message);
-        EXPECT_TRUE(focusIs("txtGoTo")) << typed;
-        EXPECT_EQ(shown(), 3) << typed;
+    slider()->setValue(3);
+    for (const auto& [typed, message] : {std::pair{"abc", invalid},
+                                         {"", invalid},
+                                         {"6", invalid},
+                                         {"1e9", invalid},
+                                         {"0", low},
+                                         {"0.9", low},
+                                         {"-2", low}}) {
+        SCOPED_TRACE(typed);
+        type("txtGoTo", typed);
+        EXPECT_EQ(catchMessage([&] { click("cmdGoTo"); }).text, message);
+        EXPECT_TRUE(focusIs("txtGoTo"));
+        expectShown(3);
     }
+}
+
+using LargeResultTest = WindowTest;
+
+TEST_F(LargeResultTest, goToReachesASixDigitPage) {
+    search("1000000000", "1250000000");
+    ASSERT_EQ(text("lblPageTotal"), "119962");
+    type("txtGoTo", "100000");
+    click("cmdGoTo");
+    EXPECT_EQ(text("lblPageNow"), "100000");
+    EXPECT_EQ(get<QSlider>("Slider1")->value(), 100000);
 }
 
 } // namespace

@@ -1,162 +1,213 @@
-// SEARCH, Clear and Reset on the "Primes Search" tab, and the default button.
+// The "Primes Search" tab: SEARCH, its refusals and failures, Clear and Reset,
+// and what Enter presses.
 #include "tests/app/window_fixture.h"
 
-#include "export/copy_dialog.h"
-#include "export/directory_list.h"
-#include "export/save_dialog.h"
-
 #include <algorithm>
+#include <new>
+#include <stdexcept>
+#include <system_error>
 
 namespace {
 
 using SearchTabTest = WindowTest;
 
 TEST_F(SearchTabTest, smallRangesFillPageOneAfterClearEmptiedIt) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"0", "10", "2 3 5 7| 4"},
-        {"4", "5", " 5| 1"}, // nothing of the search before remains
-        {"8", "9", "| 0"},
-    };
-    for (const auto& [from, to, expected] : cases) {
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> rows[] = {
+        {"from 0, with the 2", "0", "10", "2 3 5 7", " 4"},
+        {"nothing of the search before remains", "4", "5", " 5", " 1"},
+        {"no prime at all", "8", "9", "", " 0"},
+        {"a twenty-digit bound typed in full", "9999999999999990000", "10000000000000000000",
+         nullptr, " 247"}};
+    for (const auto& [name, from, to, primes, count] : rows) {
+        SCOPED_TRACE(name);
         search(from, to);
-        EXPECT_EQ(page() + "|" + s->lblPrimes->text(), expected);
-        QTest::mouseClick(s->cmdClear, Qt::LeftButton);
+        EXPECT_EQ(text("txtTo"), to);
+        EXPECT_EQ(text("lblPrimes"), count);
+        if (primes) {
+            EXPECT_EQ(page(), primes);
+        }
+        click("cmdClear");
     }
 }
 
 TEST_F(SearchTabTest, refusedBoundsShowTheirMessageMoveTheFocusAndChangeNothing) {
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
         {"abc", "x", "Enter a valid number in the From box", "txtFrom"},
         {"", "100", "Enter a valid number in the From box", "txtFrom"},
         {"0", "1,000", "Enter a valid number in the To box", "txtTo"},
         {"-1", "100", "Enter 0 or a greater number in the From box", "txtFrom"},
         {"0", "4", "Enter a number greater than 4 in the To box", "txtTo"},
         {"5", "5", "Number in the From box should be less then number in the To box!",
-         "cmdCalculate"},
-    };
-    const QString startUp = state();
-    for (const auto& [from, to, message, focus] : cases) {
-        type(s->txtFrom, from);
-        type(s->txtTo, to);
-        const SeenMessage seen =
-            catchMessage([&] { QTest::mouseClick(s->cmdCalculate, Qt::LeftButton); });
-        EXPECT_EQ(seen.text + "|" + seen.title, QString(message) + "|Korvane 6");
-        EXPECT_TRUE(seen.iconless && seen.okOnly);
-        EXPECT_TRUE(focusIs(focus)) << message;
-        EXPECT_EQ(state(), startUp);
-        EXPECT_TRUE(s->pages().empty());
+         "cmdCalculate"}};
+    for (const auto& [from, to, message, focusName] : rows) {
+        SCOPED_TRACE(std::string(from) + " to " + to);
+        const SeenMessage seen = catchMessage([&] { search(from, to); });
+        EXPECT_EQ(seen.text, message);
+        EXPECT_EQ(seen.title, "Korvane 6");
+        EXPECT_TRUE(seen.iconless);
+        EXPECT_EQ(seen.buttons, "OK");
+        EXPECT_TRUE(focusIs(focusName)) << "focus on " << focus();
+        expectNoResults(false);
     }
+}
+
+// The engine throws as it would without memory, without a thread, or from a
+// library; the tab is left as after Clear, and the next search runs.
+TEST_F(SearchTabTest, aSearchTheEngineCannotFinishIsReportedAndClearsTheTab) {
+    const auto resourceShortage = std::make_error_code(std::errc::resource_unavailable_try_again);
+    const std::pair<std::function<void()>, const char*> rows[] = {
+        {[] { throw std::bad_alloc(); }, "not enough memory"},
+        {[&] { throw std::system_error(resourceShortage); }, "Resource temporarily unavailable"},
+        {[] { throw std::runtime_error("the sieve failed."); }, "the sieve failed"}};
+    for (const auto& [fail, reason] : rows) {
+        SCOPED_TRACE(reason);
+        s()->setSearchEngine([&](const auto& range, auto& store, const auto& progress) {
+            korvane::search::runSearch(range, store, progress); // a half-filled store
+            fail();
+            return korvane::search::SearchOutcome{};
+        });
+        const SeenMessage seen = catchMessage([&] { search("0", "1000"); });
+        EXPECT_EQ(seen.text, QString("The search could not be completed: %1.").arg(reason));
+        EXPECT_EQ(seen.title, "Korvane 6");
+        expectNoResults(false);
+    }
+    s()->setSearchEngine([](const auto& range, auto& store, const auto& progress) {
+        return korvane::search::runSearch(range, store, progress);
+    });
+    search("0", "10");
+    EXPECT_EQ(page(), "2 3 5 7");
 }
 
 // Logs the percentage at each of its repaints while a search runs, and the
 // status line of the last one.
 struct PaintLog : QObject {
-    explicit PaintLog(SearchFrame* frame) : s(frame) { s->lblPercent->installEventFilter(this); }
+    explicit PaintLog(const Controls& tab) : tab(tab) {
+        tab.get("lblPercent")->installEventFilter(this);
+    }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && s->lblSearch->text() != "Search Completed...") {
-            percents << s->lblPercent->text().toInt();
-            lastStatus = WindowTest::status(s->lblSearch);
+        if (event->type() == QEvent::Paint && tab.text("lblSearch") != "Search Completed...") {
+            percents << tab.text("lblPercent").toInt();
+            status = tab.text("lblSearch") + (tab.red("lblSearch") ? " in red" : "");
         }
         return false;
     }
-    SearchFrame* s;
+    Controls tab;
     QList<int> percents;
-    QString lastStatus;
+    QString status;
 };
 
 TEST_F(SearchTabTest, progressRepaintsOnlyWhenThePercentageChanges) {
-    PaintLog log(s);
+    PaintLog log(*this);
     // About 9200 pages: hundreds of reports from the engine, but one repaint per
     // new percentage at most. The two threads may skip some percentages.
     search("0", "20000000");
-    EXPECT_TRUE(log.percents.size() >= 10 && log.percents.size() <= 101) << log.percents.size();
+    EXPECT_GE(log.percents.size(), 10);
+    EXPECT_LE(log.percents.size(), 101);
     EXPECT_TRUE(std::is_sorted(log.percents.begin(), log.percents.end()));
-    EXPECT_EQ(log.lastStatus, "Searching... please wait!|red");
-    EXPECT_EQ(s->lblPrimes->text(), " 1270607"); // exact, not a 7-digit float
+    EXPECT_EQ(log.status, "Searching... please wait! in red");
+    EXPECT_EQ(text("lblPrimes"), " 1270607"); // exact, not a 7-digit float
 }
 
 TEST_F(SearchTabTest, aSearchThatOutgrowsItsLastPageEndsWithAMessage) {
     const SeenMessage seen = catchMessage([&] { search("1e10", "2e10"); });
     EXPECT_EQ(seen.text, "The result pages are full: the search stopped after 10001920723.");
-    // 0.02 percent done rounds to nothing.
-    EXPECT_EQ(status(s->lblSearch) + "|" + s->lblPrimes->text() + "|" + s->lblPercent->text(),
-              "Search Completed...|yellow| 83333|");
+    EXPECT_EQ(text("lblSearch"), "Search Completed...");
+    EXPECT_FALSE(red("lblSearch"));
+    EXPECT_EQ(text("lblPrimes"), " 83333");
+    EXPECT_EQ(text("lblPercent"), "") << "0.02 percent done rounds to nothing";
     EXPECT_TRUE(page().endsWith(" 10001920723"));
 }
 
-// The enabled states and captions after a search, and after each way to Clear
-// or Reset it.
 TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
-    const QString empty = "Ready to begin search|yellow| 0 sec.|0|0|1 of 1|slider 1/1|";
-    const std::pair<QObject*, const char*> cases[] = {
-        {s->cmdClear, "+-+-- +++|cmdCalculate 3|10000|3"},
-        {w->mnuClear, "+-+-- +++|cmdCalculate 3|10000|3"},
-        {s->cmdReset, "+-+-- ---|cmdCalculate 0|1000|1"},
-        {w->mnuReset, "+-+-- ---|cmdCalculate 0|1000|1"},
-    };
-    for (const auto& [command, rest] : cases) {
+    const std::tuple<const char*, std::function<void()>, bool, const char*, const char*,
+                     const char*>
+        rows[] = {{"Clear", [&] { click("cmdClear"); }, true, "3", "10000", "3"},
+                  {"menu Clear", [&] { w->mnuClear->trigger(); }, true, "3", "10000", "3"},
+                  {"Reset", [&] { click("cmdReset"); }, false, "0", "1000", "1"},
+                  {"menu Reset", [&] { w->mnuReset->trigger(); }, false, "0", "1000", "1"}};
+    for (const auto& [name, command, menusStayOn, from, to, goTo] : rows) {
+        SCOPED_TRACE(name);
         search("3", "10000");
-        EXPECT_EQ(
-            state() + page().right(15),
-            "Search Completed...|yellow|< 1 sec.| 1228|100|5 of 5|slider 5/5|-++++ +++|cmdCalculate"
-            " 9949 9967 9973");
+        // clang-format off
+        expectTexts({{"lblSearch", "Search Completed..."}, {"lblTime", "< 1 sec."},
+            {"lblPrimes", " 1228"}, {"lblPercent", "100"}, {"lblPageNow", "5"},
+            {"lblPageTotal", "5"}});
+        // clang-format on
+        EXPECT_FALSE(red("lblSearch"));
+        EXPECT_EQ(get<QSlider>("Slider1")->maximum(), 5);
+        EXPECT_TRUE(page().endsWith(" 9949 9967 9973")) << "the last page on view";
+        expectEnabled({"cmdClear", "cmdReset", "cmdSave", "cmdCopy", "mnuSave", "mnuCopy"}, true);
+        expectEnabled({"mnuClear"}, true);
+        expectEnabled({"cmdCalculate"}, false);
         EXPECT_TRUE(focusIs("cmdClear"));
-        s->Slider1->setValue(2);
-        type(s->txtGoTo, "3"); // Go To becomes the default
-        QMetaObject::invokeMethod(command, command->inherits("QAction") ? "trigger" : "click");
-        EXPECT_EQ(state() + " " + page() + props(s, "txtFrom txtTo txtGoTo"), empty + rest)
-            << name(command);
-        EXPECT_TRUE(s->pages().empty());
+        get<QSlider>("Slider1")->setValue(2);
+        type("txtGoTo", "3"); // Go To becomes the default
+        command();
+        expectNoResults(menusStayOn);
+        // clang-format off
+        expectTexts({{"txtFrom", from}, {"txtTo", to}, {"txtGoTo", goTo}});
+        // clang-format on
     }
-}
-
-template <class Dialog> Dialog* shownDialog() {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* dialog = dynamic_cast<Dialog*>(top); dialog && dialog->isVisible())
-            return dialog;
-    return nullptr;
-}
-
-// After Clear the menu's "&Save" and "&Copy" stay on, and they export the one
-// empty page 1 that the page total announces.
-TEST_F(SearchTabTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
-    search("0", "100000");
-    QTest::mouseClick(s->cmdClear, Qt::LeftButton);
-    ASSERT_TRUE(w->mnuSave->isEnabled());
-    ASSERT_TRUE(w->mnuCopy->isEnabled());
-
-    w->mnuSave->trigger();
-    auto* save = shownDialog<SaveDialog>();
-    ASSERT_NE(save, nullptr);
-    QTemporaryDir dir;
-    save->Directory->setPath(QStorageInfo(dir.path()).rootPath(), dir.path());
-    save->Filename->setText(QStringLiteral("cleared.txt"));
-    save->cmdSave->click();
-    save->close();
-    QFile file(dir.filePath(QStringLiteral("cleared.txt")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("Prime number generation:  Using Korvane 6\r\n\r\n\r\n"));
-
-    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-    w->mnuCopy->trigger();
-    auto* copy = shownDialog<CopyDialog>();
-    ASSERT_NE(copy, nullptr);
-    EXPECT_TRUE(copy->chkCopy->isChecked()); // "1" page: all of it
-    copy->cmdCopy->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
 }
 
 TEST_F(SearchTabTest, boxesMoveTheDefaultButtonWhichReturnPresses) {
-    QString seen;
-    for (QLineEdit* box : {s->txtGoTo, s->txtFrom, s->txtGoTo, s->txtTo}) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        seen += defaultButton() + " ";
+    for (const auto& [box, expected] : {std::pair{"txtGoTo", "cmdGoTo"},
+                                        {"txtFrom", "cmdCalculate"},
+                                        {"txtGoTo", "cmdGoTo"},
+                                        {"txtTo", "cmdCalculate"}}) {
+        click(box);
+        EXPECT_EQ(defaultButton(), expected) << "after a click in " << box;
     }
-    s->txtGoTo->setText("3"); // a change made by code counts as well
-    EXPECT_EQ(seen + defaultButton(), "cmdGoTo cmdCalculate cmdGoTo cmdCalculate cmdGoTo");
-    type(s->txtFrom, "1"); // the focus comes back: SEARCH is the default again
-    EXPECT_FALSE(catchMessage([&] { QTest::keyClick(s->txtFrom, Qt::Key_Return); }).shown);
-    EXPECT_EQ(s->lblPrimes->text(), " 168"); // 1 to 1000
+    get<QLineEdit>("txtGoTo")->setText("3"); // a change made by code counts as well
+    EXPECT_EQ(defaultButton(), "cmdGoTo");
+    type("txtFrom", "1"); // the focus comes back: SEARCH is the default again
+    EXPECT_FALSE(catchMessage([&] { key(Qt::Key_Return); }).shown);
+    EXPECT_EQ(text("lblPrimes"), " 168") << "1 to 1000 searched";
+}
+
+// SEARCH stays the default but is disabled until Clear: Return, from the
+// focused Clear or from a bound box, neither searches again nor clears.
+TEST_F(SearchTabTest, returnAfterAFinishedSearchDoesNothing) {
+    search("0", "10000");
+    for (const char* from : {"cmdClear", "txtTo"}) {
+        SCOPED_TRACE(from);
+        get(from)->setFocus();
+        EXPECT_FALSE(catchMessage([&] { key(Qt::Key_Return); }).shown);
+        expectTexts(
+            {{"lblSearch", "Search Completed..."}, {"lblPrimes", " 1229"}, {"lblPageNow", "5"}});
+        EXPECT_TRUE(page().endsWith(" 9973"));
+        expectEnabled({"cmdClear", "cmdSave", "cmdCopy"}, true);
+        expectEnabled({"cmdCalculate"}, false);
+        EXPECT_EQ(defaultButton(), "cmdCalculate");
+    }
+}
+
+// Chosen from the View menu on another tab, Clear and Reset clear the search
+// tab but leave Enter to the tab shown.
+TEST_F(SearchTabTest, enterKeepsWorkingOnTheTabShownAfterTheMenusClearOrReset) {
+    const std::tuple<const char*, int, QAction*> rows[] = {{"Clear on Factor", 3, w->mnuClear},
+                                                           {"Reset on Factor", 3, w->mnuReset},
+                                                           {"Reset on Calculator", 2, w->mnuReset}};
+    for (const auto& [name, tab, item] : rows) {
+        SCOPED_TRACE(name);
+        showTab(1);
+        search("0", "100"); // so that the menu's Clear is enabled
+        showTab(tab);
+        item->trigger();
+        EXPECT_EQ(defaultButton(), tab == 3 ? "cmdFactor" : "cmdEquals");
+        if (tab == 3) {
+            click("cmdClearance");
+            get("txtNumber")->setFocus();
+            key(Qt::Key_Return); // factors the 7 in the box
+            EXPECT_EQ(text("lblyesno"), "YES");
+        } else {
+            for (const Qt::Key k : {Qt::Key_2, Qt::Key_Plus, Qt::Key_3})
+                key(Qt::KeypadModifier | k);
+            key(Qt::Key_Return);
+            EXPECT_EQ(text("txtResult"), "5");
+        }
+        EXPECT_EQ(text("lblPrimes"), "0") << "the search tab was cleared";
+    }
 }
 
 } // namespace

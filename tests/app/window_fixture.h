@@ -1,10 +1,8 @@
-// A shown, active main window for the tests to drive as a user would, and the
-// one-line views of it that the tests compare.
+// The real main window, shown and active, for the tests to drive as a user
+// would: controls found by objectName, clicked and typed into with QTest.
 #pragma once
 
-#include "app/default_button.h"
 #include "app/main_window.h"
-#include "app/status_label.h"
 #include "search/search_frame.h"
 #include "tests/widget_test_support.h"
 
@@ -13,71 +11,70 @@
 
 #include <memory>
 
-// Lets failed comparisons and their notes print texts.
-inline std::ostream& operator<<(std::ostream& out, const QString& text) {
-    return out << text.toStdString();
-}
-
-struct WindowTest : ::testing::Test {
-    static QString name(const QObject* o) { return o ? o->objectName() : QStringLiteral("none"); }
-    static QString status(const QLabel* l) {
-        return l->text() + (statusColour(l) == StatusColour::Idle ? "|yellow" : "|red");
-    }
-    // A property of each child named in `names` ("name.property" or just "name"
-    // for its text), joined by "|".
-    static QString props(QObject* root, const QString& names) {
-        QStringList out;
-        for (const QString& n : names.split(' ')) {
-            const QObject* found = root->findChild<QObject*>(n.section('.', 0, 0));
-            const QString property = n.contains('.') ? n.section('.', 1) : "text";
-            out << (found ? found->property(property.toLatin1()).toString() : "?");
-        }
-        return out.join('|');
-    }
-
-    void SetUp() override {
+struct WindowTest : ::testing::Test, Controls {
+    void SetUp() override { openWindow(); }
+    // A new main window in place of the one before.
+    void openWindow() {
+        w.reset();
         w = std::make_unique<MainWindow>();
-        s = w->BigFrame_1;
+        root = w.get();
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     }
 
-    // Replaces the text of a box as a user would: click in, select all, type.
-    static void type(QLineEdit* box, const QString& text) {
-        QTest::mouseClick(box, Qt::LeftButton);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
     void search(const QString& from, const QString& to) {
-        type(s->txtFrom, from);
-        type(s->txtTo, to);
-        QTest::mouseClick(s->cmdCalculate, Qt::LeftButton);
+        type("txtFrom", from);
+        type("txtTo", to);
+        click("cmdCalculate");
     }
-
-    QString page() const { return s->txtPrimes->toPlainText(); }
-    QString defaultButton() const { return name(w->defaultButton().current()); }
-    // The focus arrives with the window's activation, which may take a moment
-    // after a message box closes.
-    static bool focusIs(const char* expected) {
-        return QTest::qWaitFor([&] { return name(QApplication::focusWidget()) == expected; });
+    // A left-button click on a tab, numbered from 1.
+    void showTab(int tab) {
+        QTest::mouseClick(w->TabStrip1, Qt::LeftButton, {},
+                          w->TabStrip1->tabRect(tab - 1).center());
     }
-
-    // Status | its colour | time | primes | percent | page captions | slider | enabled SEARCH,
-    // Clear, Reset, Save, Copy and menu Save, Copy, Clear | default button.
-    QString state() const {
-        QString on;
-        for (const QObject* o : std::initializer_list<const QObject*>{
-                 s->cmdCalculate, s->cmdClear, s->cmdReset, s->cmdSave, s->cmdCopy, nullptr,
-                 w->mnuSave, w->mnuCopy, w->mnuClear})
-            on += !o ? ' ' : o->property("enabled").toBool() ? '+' : '-';
-        return status(s->lblSearch) + "|" + s->lblTime->text() + "|" + s->lblPrimes->text() + "|" +
-               s->lblPercent->text() + "|" + s->lblPageNow->text() + " of " +
-               s->lblPageTotal->text() +
-               QString("|slider %1/%2|").arg(s->Slider1->value()).arg(s->Slider1->maximum()) + on +
-               "|" + defaultButton();
+    // The number of the one visible frame, 0 unless exactly one is.
+    int shownFrame() const {
+        int shown = 0;
+        for (int k = 1; k <= 3; ++k)
+            if (get(qPrintable(QStringLiteral("BigFrame_%1").arg(k)))->isVisible())
+                shown = shown ? -1 : k;
+        return std::max(shown, 0);
+    }
+    SearchFrame* s() const { return w->BigFrame_1; }
+    QString page() const { return text("txtPrimes"); }
+    QString pageText(int k) const {
+        return QString::fromStdString(std::string(s()->pages().page(k)));
+    }
+    void expectEnabled(std::initializer_list<const char*> names, bool expected) const {
+        for (const char* name : names)
+            EXPECT_EQ(enabled(name), expected) << name << (expected ? " enabled" : " disabled");
+    }
+    // The search tab holds no result and SEARCH waits, as after Clear; the
+    // menu's Save, Copy and Clear are on only after a search that Clear undid.
+    void expectNoResults(bool menusOn) const {
+        // clang-format off
+        expectTexts({{"lblTime", " 0 sec."}, {"lblPrimes", "0"}, {"lblPercent", "0"},
+            {"lblPageNow", "1"}, {"lblPageTotal", "1"}, {"txtPrimes", ""}});
+        // clang-format on
+        EXPECT_EQ(text("lblSearch"), "Ready to begin search");
+        EXPECT_FALSE(red("lblSearch")) << "the status line is yellow";
+        EXPECT_EQ(get<QSlider>("Slider1")->maximum(), 1);
+        EXPECT_TRUE(s()->pages().empty());
+        expectEnabled({"cmdCalculate", "cmdReset"}, true);
+        expectEnabled({"cmdClear", "cmdSave", "cmdCopy"}, false);
+        expectEnabled({"mnuSave", "mnuCopy", "mnuClear"}, menusOn);
+        EXPECT_EQ(defaultButton(), "cmdCalculate");
     }
 
     std::unique_ptr<MainWindow> w;
-    SearchFrame* s = nullptr;
 };
+
+// A part of the window that is no control, such as the export commands whose
+// engine a test replaces.
+template <typename T> T* partOf(QObject* root) {
+    for (QObject* object : root->findChildren<QObject*>())
+        if (auto* part = dynamic_cast<T*>(object))
+            return part;
+    ADD_FAILURE() << "no such part";
+    return nullptr;
+}

@@ -13,19 +13,7 @@ using korvane::Special;
 
 namespace {
 
-// Keys as on the buttons, separated by blanks: "p:TEXT" pastes TEXT, "C" is
-// Clear, and "S" reads the state instead of pressing a key.
-struct Sequence {
-    const char* keys;
-    std::vector<const char*> displays; // one per key
-};
-
-// FirstNumber|PendingSign|SecondNumber|NextSign|NewFirst NewSecond
-std::string state(const CalcEngine& c) {
-    return c.firstNumber() + "|" + c.pendingSign() + "|" + c.secondNumber() + "|" + c.nextSign() +
-           "|" + std::to_string(c.newFirst()) + std::to_string(c.newSecond());
-}
-
+// Keys as on the buttons, separated by blanks; "p:TEXT" pastes TEXT, "C" is Clear.
 std::string press(CalcEngine& calc, const std::string& key) {
     const std::string digits = "0123456789.", operators = "*/+-";
     const std::string specials[] = {"1/x", "x^2", "sqrt", "pi"};
@@ -40,29 +28,42 @@ std::string press(CalcEngine& calc, const std::string& key) {
             return calc.special(Special(i));
     if (key == "=")
         return calc.equals();
-    EXPECT_EQ(key, "C");
+    EXPECT_EQ(key, "C") << "an unknown key";
     return calc.clear();
 }
 
-void run(const std::vector<Sequence>& sequences) {
-    for (const Sequence& seq : sequences) {
+// The numbers and operators the calculator holds ("none" for an empty slot).
+void expectHeld(const CalcEngine& calc, const char* first, const char* pending, const char* second,
+                const char* next) {
+    EXPECT_EQ(calc.firstNumber(), first) << "first number";
+    EXPECT_EQ(calc.pendingSign(), pending) << "pending operator";
+    EXPECT_EQ(calc.secondNumber(), second) << "second number";
+    EXPECT_EQ(calc.nextSign(), next) << "chained operator";
+}
+
+// A row is named by its keys.
+struct Sequence {
+    const char* keys;
+    std::vector<const char*> displays; // one per key
+};
+
+void run(const std::vector<Sequence>& rows) {
+    for (const Sequence& row : rows) {
+        SCOPED_TRACE(row.keys);
         CalcEngine calc;
-        std::istringstream keys(seq.keys);
+        std::istringstream keys(row.keys);
         std::string key, before;
-        for (const std::string expected : seq.displays) {
-            ASSERT_TRUE(keys >> key) << seq.keys;
-            const std::string where = std::string(seq.keys) + " at " + key;
-            if (key == "S") {
-                EXPECT_EQ(state(calc), expected) << where;
-                continue;
-            }
-            EXPECT_EQ(press(calc, key), expected) << where;
-            // Nothing survives a failure.
+        for (const std::string expected : row.displays) {
+            ASSERT_TRUE(keys >> key) << "fewer keys than displays";
+            EXPECT_EQ(press(calc, key), expected) << "display after " << key;
             if (expected != before && expected.starts_with("Error")) {
-                EXPECT_EQ(state(calc), "none|none|none|none|00") << where;
+                SCOPED_TRACE("nothing survives a failure");
+                expectHeld(calc, "none", "none", "none", "none");
+                EXPECT_FALSE(calc.newFirst() || calc.newSecond());
             }
             before = expected;
         }
+        EXPECT_FALSE(keys >> key) << "more keys than displays";
     }
 }
 
@@ -73,18 +74,36 @@ constexpr const char* pi = "3.14159265358979";
 
 TEST(CalcEngine, evaluatesStrictlyLeftToRight) {
     run({
-        {"* S 2 + 3 * 4 =", {"", "none|none|none|none|00", "2", "2", "3", "5", "4", "20"}},
+        {"* 2 + 3 * 4 =", {"", "2", "2", "3", "5", "4", "20"}},
         {"5 + - 2 =", {"5", "5", "5", "2", "3"}},
         {"0 - 5 * 0 =", {"0", "0", "5", "-5", "0", "0"}},
         {"0 0 7 + 1 =", {"0", "00", "007", "007", "1", "8"}},
         {". = . + 1 =", {".", ".", ".", ".", "1", "1"}},
-        {"6 / S 2 - S 1 = S",
-         {"6", "6", "6|1|none|none|00", "2", "3", "3|3|none|3|00", "1", "2",
-          "2|none|none|none|11"}},
-        // A second "=" changes nothing, an operator goes on from the result, a digit starts afresh.
+        {"6 / 2 - 1 =", {"6", "6", "2", "3", "1", "2"}},
         {"2 + 3 = = * 2 = 7 =", {"2", "2", "3", "5", "5", "5", "2", "10", "7", "7"}},
         {"5 + 3 C 4 =", {"5", "5", "3", "", "4", "4"}},
     });
+}
+
+TEST(CalcEngine, holdsTheNumbersAndOperatorsBetweenKeys) {
+    // Keys, then the first number, pending operator, second number, chained
+    // operator, and whether the next digit starts a new number.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*, bool> rows[] =
+        {{"*", "none", "none", "none", "none", false},
+         {"6 /", "6", "1", "none", "none", false},
+         {"6 / 2 -", "3", "3", "none", "3", false},
+         {"6 / 2 - 1 =", "2", "none", "none", "none", true},
+         {"9 + 3 p:abc", "9", "2", "3", "none", false}};
+    for (const auto& [keys, first, pending, second, next, fresh] : rows) {
+        SCOPED_TRACE(keys);
+        CalcEngine calc;
+        std::istringstream pressed(keys);
+        for (std::string key; pressed >> key;)
+            press(calc, key);
+        expectHeld(calc, first, pending, second, next);
+        EXPECT_EQ(calc.newFirst(), fresh) << "fresh first number";
+        EXPECT_EQ(calc.newSecond(), fresh) << "fresh second number";
+    }
 }
 
 TEST(CalcEngine, failuresEmptyTheCalculator) {
@@ -94,7 +113,6 @@ TEST(CalcEngine, failuresEmptyTheCalculator) {
         {"5 / p:-0 =", {"5", "5", "-0", divByZero}},
         {"5 / . =", {"5", "5", ".", divByZero}},
         {"1 . 2 . 3 + 1 =", {"1", "1.", "1.2", "1.2.", "1.2.3", "1.2.3", "1", "Error!"}},
-        // A failing chained operator is lost along with the rest.
         {"5 / 0 + 3 =", {"5", "5", "0", divByZero, "3", "3"}},
         {"p:1E308 * 1 0 =", {"1E308", "1E308", "1", "10", "Error!"}},
         {"p:1E308 + p:1E308 - 2 =", {"1E308", "1E308", "1E308", "Error!", "2", "2"}},
@@ -119,9 +137,9 @@ TEST(CalcEngine, specialsAndPasteActOnTheNumberBeingEntered) {
         {"5 + p:2.5 =", {"5", "5", "2.5", "7.5"}},
         {"4 p:16 sqrt 3", {"4", "16", "4", "3"}},
         {"p:-2.5e+1 * p:+4E-1 =", {"-2.5e+1", "-2.5e+1", "+4E-1", "-10"}},
-        // A refused text changes nothing: the 3 is still being typed.
-        {"9 + 3 p: p:abc p:1.2.3 p:1E400 p:none p:. p:1,5 S 4 =",
-         {"9", "9", "3", "3", "3", "3", "3", "3", "3", "3", "9|2|3|none|00", "34", "43"}},
+        // The 3 is still being typed after each refusal.
+        {"9 + 3 p: p:abc p:1.2.3 p:1E400 p:none p:. p:1,5 4 =",
+         {"9", "9", "3", "3", "3", "3", "3", "3", "3", "3", "34", "43"}},
     });
 }
 
@@ -134,10 +152,8 @@ TEST(CalcEngine, resultsKeepTheirFullPrecision) {
         {"2 sqrt x^2", {"2", "1.4142135623731", "2"}},
         {"3 1/x * 3 =", {"3", "0.333333333333333", "0.333333333333333", "3", "1"}},
         {"pi / pi =", {pi, pi, pi, "1"}},
-        // The display's text typed back in is not the value behind it.
         {"p:0.333333333333333 * 3 =",
          {"0.333333333333333", "0.333333333333333", "3", "0.999999999999999"}},
-        // A digit after a result starts a typed number again.
         {"1 / 3 = 5 * 3 =", {"1", "1", "3", "0.333333333333333", "5", "5", "3", "15"}},
     });
 }

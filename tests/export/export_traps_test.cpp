@@ -1,75 +1,22 @@
 // The save and copy dialogs never lose the user's work: the replace question,
-// Enter on a folder, a drive list read afresh, the page total never clipped,
-// and failures inside a copy or a save reported without harm.
-#include "export/copy_dialog.h"
-#include "export/directory_list.h"
+// drives and folders chosen by mouse and keys, a drive list read afresh, the
+// page total never clipped, and failures inside a copy or a save reported
+// without harm.
 #include "export/drive_source.h"
 #include "export/export_commands.h"
-#include "export/save_dialog.h"
-#include "tests/page_fill.h"
-#include "tests/widget_test_support.h"
+#include "tests/export/export_dialogs.h"
 
-#include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QStorageInfo>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
+#include <QListWidget>
 
 #include <new>
 #include <stdexcept>
 
 namespace {
 
-const QByteArray header = "Prime number generation:  Using Korvane 6\r\n\r\n";
-
-// The search tab as the export commands see it: three pages " 1", " 2", " 3".
-struct Main {
-    LiteralPages pages;
-    QLabel lblPageTotal{QStringLiteral("3")}, lblSearch{QStringLiteral("Ready")};
-    QWidget frmMain;
-    ExportCommands* commands = new ExportCommands(&frmMain, pages, &lblPageTotal, &lblSearch);
-    QStringList drives; // what the drive source gives, when a test sets one
-
-    Main() {
-        pages.fill({" 1", " 2", " 3"});
-        QGuiApplication::clipboard()->setText(QStringLiteral("the user's"));
-    }
-    void useDrives() {
-        commands->setDriveSource([this] { return drives; });
-    }
-    SaveDialog* openSave() {
-        commands->cmdSave_Click();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(commands->Save()));
-        return commands->Save();
-    }
-    // Opens the save dialog on `dir` with the file name `name`.
-    SaveDialog* openSaveIn(const QString& dir, const QString& name) {
-        SaveDialog* dialog = openSave();
-        dialog->Directory->setPath(QStorageInfo(dir).rootPath(), dir);
-        dialog->Filename->setText(name);
-        return dialog;
-    }
-};
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using ReplaceQuestionTest = ExportTest;
+using SaveDialogBrowsingTest = ExportTest;
+using ExportFailureTest = ExportTest;
 
 QStringList driveRoots(const QComboBox* drives) {
     QStringList roots;
@@ -78,118 +25,118 @@ QStringList driveRoots(const QComboBox* drives) {
     return roots;
 }
 
-} // namespace
-
-TEST(ReplaceQuestion, asksBeforeReplacingAFileAndOnlyYesReplacesIt) {
-    Main main;
+TEST_F(ReplaceQuestionTest, asksBeforeReplacingAFileAndOnlyYesReplacesIt) {
+    search("0", "30");
     QTemporaryDir dir;
     const QString path = dir.filePath("old.txt");
-    writeFile(path, "the user's work");
-    SaveDialog* dialog = main.openSaveIn(dir.path(), "old.txt");
-    const struct {
-        const char* name;
-        Response answer;
-        QByteArray file;
-    } rows[] = {
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the user's work") > 0);
+    old.close();
+    const Controls save = openSave(dir.path());
+    save.get<QLineEdit>("Filename")->setText("old.txt");
+    const std::tuple<const char*, Response, QByteArray> rows[] = {
         {"No", clickButton(QMessageBox::No), "the user's work"},
         {"Escape", pressKey(Qt::Key_Escape), "the user's work"},
         {"Enter presses the default", pressKey(Qt::Key_Return), "the user's work"},
-        {"Yes", clickButton(QMessageBox::Yes), header + " 1\r\n 2\r\n 3\r\n"},
+        {"Yes", clickButton(QMessageBox::Yes), resultsFile(1, 1)},
     };
-    for (const auto& row : rows) {
-        dialog->ProgressBar1->setValue(0);
-        const SeenMessage seen = catchMessage([&] { dialog->cmdSave->click(); }, row.answer);
-        EXPECT_EQ(seen.text, "\"" + dialog->txtLocation->text() + "\" already exists. Replace it?")
-            << row.name;
-        EXPECT_EQ(seen.title, "Korvane 6") << row.name;
-        EXPECT_TRUE(seen.iconless) << row.name;
-        EXPECT_EQ(seen.buttons, "&Yes &No") << row.name;
-        EXPECT_EQ(seen.defaultButton, "&No") << row.name;
-        EXPECT_EQ(seen.escapeButton, "&No") << row.name;
-        EXPECT_EQ(readFile(path), row.file) << row.name;
-        EXPECT_TRUE(dialog->isVisible()) << row.name;
-        EXPECT_EQ(dialog->Filename->text(), "old.txt") << row.name;
-        EXPECT_EQ(dialog->txtFrom->text() + "-" + dialog->txtTo->text(), "1-3") << row.name;
+    for (const auto& [name, answer, file] : rows) {
+        SCOPED_TRACE(name);
+        const SeenMessage seen = catchMessage([&] { save.click("cmdSave"); }, answer);
+        EXPECT_EQ(seen.text, "\"" + path + "\" already exists. Replace it?");
+        EXPECT_EQ(seen.title, "Korvane 6");
+        EXPECT_TRUE(seen.iconless);
+        EXPECT_EQ(seen.buttons, "&Yes &No");
+        EXPECT_EQ(seen.defaultButton, "&No");
+        EXPECT_EQ(seen.escapeButton, "&No");
+        EXPECT_EQ(readFile(path), file);
+        EXPECT_TRUE(save.root->isVisible());
+        save.expectTexts({{"Filename", "old.txt"}, {"txtFrom", "1"}, {"txtTo", "1"}});
+        EXPECT_EQ(save.text("ProgressBar1"), name == std::string("Yes") ? "100%" : "0%");
     }
-    EXPECT_EQ(dialog->ProgressBar1->value(), 100); // only the Yes wrote
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.txt"});
 }
 
-TEST(ReplaceQuestion, aFolderAtThePathGetsTheWriteErrorWithoutTheQuestion) {
-    Main main;
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
-    SaveDialog* dialog = main.openSaveIn(dir.path(), "folder");
-    const SeenMessage seen = catchMessage([&] { dialog->cmdSave->click(); });
-    EXPECT_TRUE(seen.text.startsWith("The results could not be saved to \"" +
-                                     dir.filePath("folder") + "\"."))
-        << seen.text.toStdString();
-    EXPECT_TRUE(seen.okOnly);
-}
+// Drives are mount points the drive source gives; folders open by a
+// double-click or by Enter, and the location follows. A drive that went away
+// since the list was read is refused and the location stays.
+TEST_F(SaveDialogBrowsingTest, drivesAndFoldersAreChosenByMouseAndKeys) {
+    search("0", "30");
+    QTemporaryDir a, b;
+    ASSERT_TRUE(QDir(b.path()).mkpath("sub/inner"));
+    partOf<ExportCommands>(w.get())->setDriveSource([&] {
+        return QStringList{a.path(), b.path()};
+    });
+    const Controls save = openSave();
+    auto* drives = save.get<QComboBox>("Drives");
+    auto* folders = save.get<QListWidget>("Directory");
+    const auto folderItem = [&](const char* name) {
+        const QList<QListWidgetItem*> found = folders->findItems(name, Qt::MatchEndsWith);
+        EXPECT_EQ(found.size(), 1) << name;
+        return found.value(0);
+    };
+    drives->setCurrentIndex(drives->findData(b.path()));
+    EXPECT_EQ(save.text("txtLocation"), b.filePath("Results.txt"));
 
-TEST(SaveDialogKeys, enterOnAFolderOpensItAndEnterElsewhereSaves) {
-    Main main;
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
-    SaveDialog* dialog = main.openSaveIn(dir.path(), "r.txt");
-    const QList<QListWidgetItem*> found =
-        dialog->Directory->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
-    ASSERT_EQ(found.size(), 1);
-    dialog->Directory->setFocus();
-    dialog->Directory->setCurrentItem(found.front());
+    const QPoint sub = folders->visualItemRect(folderItem("sub")).center();
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, sub);
+    QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, sub);
+    EXPECT_EQ(save.text("txtLocation"), b.filePath("sub/Results.txt")) << "double-click";
+    folders->setFocus();
+    folders->setCurrentItem(folderItem("inner"));
+    EXPECT_FALSE(catchMessage([&] { save.key(Qt::Key_Return); }).shown);
+    EXPECT_EQ(save.text("txtLocation"), b.filePath("sub/inner/Results.txt")) << "Enter";
+    EXPECT_EQ(readFile(b.filePath("sub/Results.txt")), "<missing>") << "Enter saved nothing";
+    save.get("Filename")->setFocus();
+    save.key(Qt::KeypadModifier | Qt::Key_Enter); // elsewhere Enter saves
+    EXPECT_EQ(readFile(b.filePath("sub/inner/Results.txt")), resultsFile(1, 1));
+
+    ASSERT_TRUE(QDir(a.path()).removeRecursively()); // the medium taken out
+    const QString before = save.text("txtLocation");
     const SeenMessage seen =
-        catchMessage([&] { QTest::keyClick(dialog->Directory, Qt::Key_Return); });
-    EXPECT_FALSE(seen.shown);
-    EXPECT_EQ(dialog->Directory->path(), dir.filePath("sub"));
-    EXPECT_EQ(dialog->txtLocation->text(), dir.filePath("sub/r.txt"));
-    EXPECT_EQ(readFile(dir.filePath("r.txt")), "<missing>");
-    EXPECT_EQ(readFile(dir.filePath("sub/r.txt")), "<missing>");
-
-    QTest::keyClick(dialog->Filename, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(readFile(dir.filePath("sub/r.txt")), header + " 1\r\n 2\r\n 3\r\n");
+        catchMessage([&] { drives->setCurrentIndex(drives->findData(a.path())); });
+    EXPECT_EQ(seen.text, "No media is inserted in the drive or an invalid drive specified!");
+    EXPECT_EQ(drives->currentData(), a.path()) << "the list shows the drive picked";
+    EXPECT_EQ(save.text("txtLocation"), before);
 }
 
-TEST(SaveDialogDrives, theListIsReadAgainAtEveryOpeningAndKeepsTheChoice) {
-    Main main;
+TEST_F(SaveDialogBrowsingTest, theDriveListIsReadAgainAtEveryOpeningAndKeepsTheChoice) {
+    search("0", "30");
     QTemporaryDir a, b, c;
     const QString here = QStorageInfo(QDir::currentPath()).rootPath();
-    main.drives = {b.path(), a.path(), "/no-such-drive"};
-    main.useDrives();
-    SaveDialog* dialog = main.openSave();
+    QStringList mounted{b.path(), a.path(), "/no-such-drive"};
+    partOf<ExportCommands>(w.get())->setDriveSource([&] { return mounted; });
+    Controls save = openSave();
+    auto* drives = save.get<QComboBox>("Drives");
     QStringList expected{a.path(), b.path(), here};
     expected.sort();
-    EXPECT_EQ(driveRoots(dialog->Drives), expected) << "a drive that cannot be read is left out";
-    EXPECT_EQ(dialog->Drives->currentData().toString(), here);
+    EXPECT_EQ(driveRoots(drives), expected) << "a drive that cannot be read is left out";
+    EXPECT_EQ(drives->currentData().toString(), here);
 
-    dialog->Drives->setCurrentIndex(dialog->Drives->findData(b.path()));
+    drives->setCurrentIndex(drives->findData(b.path()));
     ASSERT_TRUE(QDir(b.path()).mkpath("deep/er"));
-    dialog->Directory->setPath(b.path(), b.filePath("deep/er"));
-    dialog->cmdCancel->click();
+    save.get<DirectoryList>("Directory")->setPath(b.path(), b.filePath("deep/er"));
+    save.click("cmdCancel");
     ASSERT_TRUE(QDir(b.filePath("deep")).removeRecursively());
-    main.drives = {a.path(), b.path(), c.path()};
+    mounted = {a.path(), b.path(), c.path()};
 
-    main.openSave();
+    save = openSave();
     expected = QStringList{a.path(), b.path(), c.path(), here};
     expected.sort();
-    EXPECT_EQ(driveRoots(dialog->Drives), expected) << "a drive mounted since is offered";
-    EXPECT_EQ(dialog->Drives->currentData().toString(), b.path()) << "the choice is kept";
-    EXPECT_EQ(dialog->Directory->path(), b.path()) << "a removed folder gives way to its parent";
-    EXPECT_EQ(dialog->txtLocation->text(), b.filePath("Results.txt"));
-    dialog->cmdCancel->click();
+    EXPECT_EQ(driveRoots(drives), expected) << "a drive mounted since is offered";
+    EXPECT_EQ(drives->currentData().toString(), b.path()) << "the choice is kept";
+    EXPECT_EQ(save.text("txtLocation"), b.filePath("Results.txt"))
+        << "a removed folder gives way to its parent";
+    save.click("cmdCancel");
 
-    main.drives = {a.path()};
-    main.openSave();
-    EXPECT_EQ(dialog->Drives->currentData().toString(), here) << "a drive gone since";
-    EXPECT_EQ(dialog->Directory->path(), QDir::currentPath());
-    EXPECT_EQ(dialog->txtLocation->text(), QDir::currentPath() + "/Results.txt");
+    mounted = {a.path()};
+    save = openSave();
+    EXPECT_EQ(drives->currentData().toString(), here) << "a drive gone since";
+    EXPECT_EQ(save.text("txtLocation"), QDir::currentPath() + "/Results.txt");
 }
 
-TEST(SaveDialogDrives, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsAreNot) {
-    const struct {
-        const char* root;
-        const char* type;
-        bool offered;
-    } rows[] = {
+TEST(DriveSource, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsAreNot) {
+    const std::tuple<const char*, const char*, bool> rows[] = {
         {"/", "ext4", true},
         {"/home", "btrfs", true},
         {"/media/ann/STICK", "vfat", true},
@@ -200,83 +147,72 @@ TEST(SaveDialogDrives, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsA
         {"/sys/fs/cgroup", "cgroup2", false},
         {"/dev/shm", "tmpfs", false},
         {"/snap/core/1", "squashfs", false},
-        {"/mnt/data", "autofs", false},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(isFileVolume(row.root, row.type), row.offered) << row.root;
+        {"/mnt/data", "autofs", false}};
+    for (const auto& [root, type, offered] : rows)
+        EXPECT_EQ(isFileVolume(root, type), offered) << root;
 }
 
-// In a font whose blanks are narrow, twelve of them are narrower than
-// "500000"; the total must still show whole.
-TEST(CopyDialogTotal, theLargestPageTotalIsNeverClippedWhateverTheFont) {
-    Main main;
-    main.lblPageTotal.setText("500000");
-    main.commands->cmdCopy_Click();
-    CopyDialog* dialog = main.commands->frmCopy();
-    const struct {
-        const char* family;
-        int points;
-        bool bold;
-    } rows[] = {
-        {"DejaVu Sans Condensed", 10, false},
-        {"DejaVu Sans Condensed", 13, true},
-        {"DejaVu Sans", 9, false},
-        {"DejaVu Serif", 16, true},
-        {"DejaVu Sans Mono", 11, false},
-    };
-    for (const auto& row : rows) {
-        QFont font(row.family, row.points);
-        font.setBold(row.bold);
-        dialog->setFont(font);
-        dialog->adjustSize();
+// In a font whose blanks are narrow, twelve of them are narrower than a
+// six-digit total; it must still show whole.
+TEST_F(ExportTest, aSixDigitPageTotalIsNeverClippedWhateverTheFont) {
+    search("1000000000", "1250000000");
+    const Controls copy = openCopy();
+    const std::tuple<const char*, int, bool> rows[] = {{"DejaVu Sans Condensed", 10, false},
+                                                       {"DejaVu Sans Condensed", 13, true},
+                                                       {"DejaVu Sans", 9, false},
+                                                       {"DejaVu Serif", 16, true},
+                                                       {"DejaVu Sans Mono", 11, false}};
+    auto* total = copy.get<QLabel>("lblMax");
+    for (const auto& [family, points, bold] : rows) {
+        SCOPED_TRACE(QString("%1 %2%3").arg(family).arg(points).arg(bold ? " bold" : ""));
+        QFont font(family, points);
+        font.setBold(bold);
+        copy.root->setFont(font);
+        copy.root->adjustSize();
         QApplication::processEvents();
-        const QString name =
-            QString("%1 %2%3").arg(row.family).arg(row.points).arg(row.bold ? " bold" : "");
-        EXPECT_EQ(dialog->lblMax->text(), "500000");
-        EXPECT_GE(dialog->lblMax->contentsRect().width(),
-                  dialog->lblMax->fontMetrics().horizontalAdvance("500000"))
-            << name.toStdString();
-        EXPECT_TRUE(dialog->Label1->rect().contains(dialog->lblMax->geometry()))
-            << name.toStdString();
+        EXPECT_EQ(total->text(), "119962");
+        EXPECT_GE(total->contentsRect().width(), total->fontMetrics().horizontalAdvance("119962"));
+        EXPECT_TRUE(copy.get("Label1")->rect().contains(total->geometry())) << "over its sentence";
     }
-    dialog->cmdCancel->click();
 }
 
-TEST(ExportFailures, aCopyThatFailsIsReportedAndLeavesTheClipboard) {
-    Main main;
-    main.commands->setEngine(
+TEST_F(ExportFailureTest, aCopyThatFailsIsReportedAndLeavesTheClipboard) {
+    search("0", "30");
+    auto* commands = partOf<ExportCommands>(w.get());
+    commands->setEngine(
         {.joinPages = [](const auto&, double, double) -> std::string { throw std::bad_alloc(); }});
-    main.commands->cmdCopy_Click();
-    const SeenMessage seen = catchMessage([&] { main.commands->frmCopy()->cmdCopy->click(); });
+    const SeenMessage seen = catchMessage([&] { openCopy().click("cmdCopy"); });
     EXPECT_EQ(seen.text, "The copy could not be completed: not enough memory.");
     EXPECT_EQ(seen.title, "Korvane 6");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "the user's");
-    EXPECT_EQ(main.lblSearch.text(), "Ready");
-    EXPECT_TRUE(main.frmMain.isEnabled());
+    EXPECT_EQ(clipboard(), "the user's");
+    EXPECT_EQ(text("lblSearch"), "Ready");
+    EXPECT_TRUE(w->isEnabled());
 
-    main.commands->setEngine({});
-    main.commands->cmdCopy_Click();
-    main.commands->frmCopy()->cmdCopy->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), " 1 2 3");
+    commands->setEngine({});
+    openCopy().click("cmdCopy");
+    EXPECT_EQ(clipboard(), "2 3 5 7 11 13 17 19 23 29");
 }
 
-TEST(ExportFailures, aSaveThatFailsIsReportedAndLeavesTheFile) {
-    Main main;
+TEST_F(ExportFailureTest, aSaveThatFailsIsReportedAndLeavesTheFile) {
+    search("0", "30");
     QTemporaryDir dir;
-    SaveDialog* dialog = main.openSaveIn(dir.path(), "r.txt");
+    const Controls save = openSave(dir.path());
+    auto* commands = partOf<ExportCommands>(w.get());
     ExportCommands::Engine failing;
     failing.writeResults = [](const auto&, double, double, const auto& sink, const auto&) -> bool {
         sink("half a file");
         throw std::runtime_error("the library gave up.");
     };
-    main.commands->setEngine(failing);
-    const SeenMessage seen = catchMessage([&] { dialog->cmdSave->click(); });
+    commands->setEngine(failing);
+    const SeenMessage seen = catchMessage([&] { save.click("cmdSave"); });
     EXPECT_EQ(seen.text, "The save could not be completed: the library gave up.");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
-    EXPECT_EQ(dialog->ProgressBar1->value(), 0);
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(save.text("ProgressBar1"), "0%");
+    EXPECT_TRUE(save.root->isVisible());
 
-    main.commands->setEngine({});
-    dialog->cmdSave->click();
-    EXPECT_EQ(readFile(dir.filePath("r.txt")), header + " 1\r\n 2\r\n 3\r\n");
+    commands->setEngine({});
+    save.click("cmdSave");
+    EXPECT_EQ(readFile(dir.filePath("Results.txt")), resultsFile(1, 1));
 }
+
+} // namespace

@@ -1,263 +1,247 @@
-// The copy and save dialogs driven like a user: opened from a button and a
-// menu item of a stand-in main window, filled, and read back from the
-// clipboard and the file.
-#include "app/status_label.h"
-#include "export/copy_dialog.h"
-#include "export/directory_list.h"
-#include "export/export_commands.h"
-#include "export/save_dialog.h"
-#include "tests/page_fill.h"
-#include "tests/widget_test_support.h"
+// The copy and save dialogs driven like a user from the main window's buttons
+// and menu items: filled, left each way, and read back from the clipboard and
+// the file.
+#include "tests/export/export_dialogs.h"
 
-#include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStorageInfo>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QProgressBar>
 
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <csignal>
 
 namespace {
 
-const QByteArray header = "Prime number generation:  Using Korvane 6\r\n\r\n";
+using CopyDialogTest = ExportTest;
+using SaveDialogTest = ExportTest;
 
-// What the search tab gives the export commands: its store, the page total and
-// status labels, and the button and menu item of each command.
-struct MainStandIn {
-    LiteralPages pages;
-    QLabel lblPageTotal, lblSearch{QStringLiteral("Ready")};
-    QPushButton cmdCopy, cmdSave;
-    QAction mnuCopy, mnuSave;
-    QWidget frmMain;
-    ExportCommands* commands = new ExportCommands(&frmMain, pages, &lblPageTotal, &lblSearch);
-
-    explicit MainStandIn(int pageCount) {
-        QObject::connect(&cmdCopy, &QPushButton::clicked, commands, &ExportCommands::cmdCopy_Click);
-        QObject::connect(&mnuCopy, &QAction::triggered, commands, &ExportCommands::cmdCopy_Click);
-        QObject::connect(&cmdSave, &QPushButton::clicked, commands, &ExportCommands::cmdSave_Click);
-        QObject::connect(&mnuSave, &QAction::triggered, commands, &ExportCommands::cmdSave_Click);
-        setPages(pageCount);
-        QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
+TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemWithTheirCaptions) {
+    search("0", "30");
+    const std::tuple<const char*, std::function<void()>, const char*, const char*> rows[] = {
+        {"C&opy", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options..."},
+        {"menu &Copy", [&] { w->mnuCopy->trigger(); }, "frmCopy", "Copy Options..."},
+        {"&Save", [&] { click("cmdSave"); }, "Save", "Saving results to File"},
+        {"menu &Save", [&] { w->mnuSave->trigger(); }, "Save", "Saving results to File"},
+    };
+    for (const auto& [name, open, dialog, title] : rows) {
+        SCOPED_TRACE(name);
+        open();
+        const Controls shown = shownWindow(dialog);
+        ASSERT_TRUE(shown.root);
+        EXPECT_EQ(shown.root->windowTitle(), title);
+        EXPECT_FALSE(w->isEnabled()) << "the main window waits";
+        shown.click("cmdCancel");
     }
-    // A new result of `count` pages reading " 1", " 2", ...
-    void setPages(int count) {
-        std::vector<std::string> texts;
-        for (int k = 1; k <= count; ++k)
-            texts.push_back(' ' + std::to_string(k));
-        pages.fill(std::move(texts));
-        lblPageTotal.setText(QString::number(count));
-    }
-    // Whether frmMain takes input, its status line (and "red" while working), the clipboard.
-    QString state() const {
-        const bool red = statusColour(&lblSearch) == StatusColour::Working;
-        return QStringLiteral("%1 %2%3 [%4]")
-            .arg(frmMain.isEnabled() ? "on" : "off", lblSearch.text(), red ? " red" : "",
-                 QGuiApplication::clipboard()->text());
-    }
-};
-
-// Each named control as "name=text" ("[x]" or "[ ]" for a check box), with
-// "(off)" when disabled, so one comparison reads a dialog's state.
-QString state(QWidget* dialog, std::initializer_list<const char*> names) {
-    QStringList parts;
-    for (const char* name : names) {
-        auto* w = child<QWidget>(dialog, name);
-        const QString text = !w->property("checkable").toBool() ? w->property("text").toString()
-                             : w->property("checked").toBool()  ? "[x]"
-                                                                : "[ ]";
-        parts << name + ('=' + text) + (w->isEnabled() ? "" : "(off)");
-    }
-    return parts.join(" | ");
+    Controls copy = openCopy();
+    // clang-format off
+    copy.expectTexts({{"Frame1", "Copy pages:"},
+        {"Label1", "You can choose to copy any page(s) between 1 and             , you can copy up to 1000 pages at a time!"},
+        {"Label2", "Beginning  page:"}, {"Label3", "Ending page:"},
+        {"chkCopy", "Copy All (if < 1000 pages)"}, {"cmdCopy", "Copy..."}, {"cmdCancel", "Close"}});
+    // clang-format on
+    EXPECT_EQ(copy.defaultButton(), "cmdCopy");
+    copy.click("cmdCancel");
+    Controls save = openSave();
+    // clang-format off
+    save.expectTexts({{"Frame1", "Save Pages:"}, {"chkPages", "All Pages"}, {"Label6", "From page:"},
+        {"Label7", "To page:"}, {"Label1", "Filename:              (use .txt or .doc extensions)"},
+        {"Label2", "Choose directory:"}, {"Label3", "Will be saved in location:"},
+        {"Label4", "Note:  Some files might be enormously large due to the amount of information being saved."},
+        {"cmdSave", "Save"}, {"cmdCancel", "Close"}});
+    // clang-format on
+    EXPECT_EQ(save.defaultButton(), "cmdSave");
+    EXPECT_TRUE(save.focusIs("cmdSave"));
 }
 
-// Types into the boxes, then presses `go`: the message shown and where the focus
-// went. A question is answered by `respond`.
-QString press(QPushButton* go, std::initializer_list<std::pair<QLineEdit*, const char*>> typed = {},
-              const Response& respond = {}) {
-    for (auto [box, text] : typed)
-        box->setText(text);
-    go->setFocus();
-    const QString message = catchMessage([&] { go->click(); }, respond).text;
-    return message + " @" + go->window()->focusWidget()->objectName();
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Opens the save dialog from the menu and chooses `dir`, as double-clicking it would.
-SaveDialog* openSave(MainStandIn& main, const QString& dir) {
-    main.mnuSave.trigger();
-    SaveDialog* dialog = main.commands->Save();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)); // for the Enter key
-    dialog->Directory->setPath(QStorageInfo(dir).rootPath(), dir);
-    return dialog;
-}
-
-} // namespace
-
-TEST(ExportDialogs, carryTheirTitlesNamesAndCaptions) {
-    MainStandIn main(3);
-    main.cmdCopy.click();
-    QWidget* copy = main.commands->frmCopy();
-    EXPECT_EQ(copy->windowTitle() + " | " + child<QGroupBox>(copy, "Frame1")->title() + " | " +
-                  state(copy, {"Label1", "Label2", "Label3", "cmdCopy", "cmdCancel"}),
-              "Copy Options... | Copy pages: | Label1=You can choose to copy any page(s) between "
-              "1 and             , you can copy up to 1000 pages at a time! | Label2=Beginning  "
-              "page: | Label3=Ending page: | cmdCopy=Copy... | cmdCancel=Close");
-    child<QPushButton>(copy, "cmdCancel")->click();
-    main.cmdSave.click();
-    QWidget* save = main.commands->Save();
-    EXPECT_EQ(
-        save->windowTitle() + " | " + child<QGroupBox>(save, "Frame1")->title() + " | " +
-            state(save, {"Label6", "Label7", "Label1", "Filename", "Label2", "Label3", "Label4",
-                         "cmdSave", "cmdCancel"}),
-        "Saving results to File | Save Pages: | Label6=From page: | Label7=To page: | "
-        "Label1=Filename:              (use .txt or .doc extensions) | Filename=Results.txt | "
-        "Label2=Choose directory: | Label3=Will be saved in location: | Label4=Note:  Some "
-        "files might be enormously large due to the amount of information being saved. | "
-        "cmdSave=Save | cmdCancel=Close");
-    child<QPushButton>(save, "cmdCancel")->click();
-}
-
-// The clipboard is the user's ("stale" stands for what they copied last): only
-// a copy replaces it.
-TEST(CopyDialog, smallResultOffersCopyAllAndOnlyACopyReplacesTheClipboard) {
-    MainStandIn main(3);
-    for (int way : {0, 1, 2}) { // "Close", the frame's close button, "Copy..."
-        main.cmdCopy.click();
-        CopyDialog* dialog = main.commands->frmCopy();
-        EXPECT_EQ(main.state(), "off Copying... red [stale]");
-        EXPECT_EQ(state(dialog, {"chkCopy", "Text1", "Text2", "lblMax"}),
-                  "chkCopy=[x] | Text1=1(off) | Text2=3(off) | lblMax=3");
-        way == 0   ? dialog->cmdCancel->click()
-        : way == 1 ? (void)dialog->close()
-                   : dialog->cmdCopy->click();
-        EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(main.state(), way < 2 ? "on Ready [stale]" : "on Copy Completed... [ 1 2 3]");
+// Every way out gives the main window back with its focus; only a copy
+// replaces the clipboard, and Escape is "Close".
+TEST_F(ExportTest, eachWayOutOfADialogGivesTheMainWindowBack) {
+    const struct {
+        const char* name;
+        const char* dialog;
+        std::function<void(const Controls&)> leave;
+        const char* status; // null: as before the opening
+        const char* clipboard;
+    } rows[] = {
+        {"copy: Close", "frmCopy", [](auto& d) { d.click("cmdCancel"); }, "Ready", "the user's"},
+        {"copy: frame's close button", "frmCopy", [](auto& d) { d.root->close(); }, "Ready",
+         "the user's"},
+        {"copy: Escape", "frmCopy", [](auto& d) { d.key(Qt::Key_Escape); }, "Ready", "the user's"},
+        {"copy: Enter presses Copy...", "frmCopy", [](auto& d) { d.key(Qt::Key_Return); },
+         "Copy Completed...", "2 3 5 7 11 13 17 19 23 29"},
+        {"save: Close", "Save", [](auto& d) { d.click("cmdCancel"); }, nullptr, "the user's"},
+        {"save: frame's close button", "Save", [](auto& d) { d.root->close(); }, nullptr,
+         "the user's"},
+        {"save: Escape", "Save", [](auto& d) { d.key(Qt::Key_Escape); }, nullptr, "the user's"},
+    };
+    search("0", "30");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QGuiApplication::clipboard()->setText("the user's");
+        const bool copy = row.dialog == std::string("frmCopy");
+        const QString before = text("lblSearch");
+        click(copy ? "cmdCopy" : "cmdSave");
+        const Controls dialog = shownWindow(row.dialog);
+        ASSERT_TRUE(dialog.becomesActive());
+        EXPECT_EQ(text("lblSearch"), copy ? "Copying..." : before);
+        EXPECT_EQ(red("lblSearch"), copy) << "red while copying";
+        row.leave(dialog);
+        EXPECT_FALSE(dialog.root->isVisible());
+        EXPECT_TRUE(w->isEnabled());
+        EXPECT_TRUE(focusIs(copy ? "cmdCopy" : "cmdSave")) << "focus on " << focus();
+        EXPECT_EQ(text("lblSearch"), row.status ? row.status : before);
+        EXPECT_FALSE(red("lblSearch"));
+        EXPECT_EQ(clipboard(), row.clipboard);
     }
 }
 
-TEST(CopyDialog, largeResultNeedsASpanAndReopeningTakesInANewTotal) {
-    MainStandIn main(1500);
-    main.mnuCopy.trigger();
-    CopyDialog* dialog = main.commands->frmCopy();
-    EXPECT_EQ(state(dialog, {"chkCopy", "Text1", "Text2", "lblMax"}),
-              "chkCopy=[ ](off) | Text1=1 | Text2=1500 | lblMax=1500");
-    EXPECT_EQ(press(dialog->cmdCopy), "You can copy up to 1000 pages maximum! @cmdCopy");
-    EXPECT_EQ(press(dialog->cmdCopy, {{dialog->Text1, "abc"}}),
-              "You have to enter a valid number! @Text1");
-    EXPECT_EQ(press(dialog->cmdCopy, {{dialog->Text1, "1"}, {dialog->Text2, ""}}),
-              "You have to enter a valid number! @Text2");
-    EXPECT_EQ(main.state(), "off Copying... red [stale]");
-    press(dialog->cmdCopy, {{dialog->Text1, "1499"}, {dialog->Text2, "1500.4"}});
-    EXPECT_EQ(main.state(), "on Copy Completed... [ 1499 1500]");
-
-    main.setPages(300);
-    main.cmdCopy.click();
-    EXPECT_EQ(state(dialog, {"chkCopy", "Text2", "lblMax"}),
-              "chkCopy=[x] | Text2=300(off) | lblMax=300");
-    dialog->chkCopy->setChecked(false);
-    EXPECT_EQ(press(dialog->cmdCopy, {{dialog->Text2, "301"}}),
-              "301 is an invalid page number, the last page you can enter is 300 @cmdCopy");
-    dialog->cmdCancel->click();
-    main.cmdCopy.click(); // the same total: the user's choice is kept
-    EXPECT_EQ(state(dialog, {"chkCopy", "Text2"}), "chkCopy=[ ] | Text2=300");
-    dialog->cmdCancel->click();
-    main.setPages(2000);
-    main.cmdCopy.click();
-    EXPECT_EQ(state(dialog, {"chkCopy", "lblMax"}), "chkCopy=[ ](off) | lblMax=2000");
+TEST_F(CopyDialogTest, aSmallResultOffersCopyAllOfEveryPage) {
+    search("0", "10000");
+    const Controls copy = openCopy();
+    EXPECT_TRUE(copy.checked("chkCopy"));
+    EXPECT_TRUE(copy.enabled("chkCopy"));
+    // clang-format off
+    copy.expectTexts({{"Text1", "1"}, {"Text2", "5"}, {"lblMax", "5"}});
+    // clang-format on
+    EXPECT_FALSE(copy.enabled("Text1") || copy.enabled("Text2")) << "the span is all pages";
+    copy.click("cmdCopy");
+    EXPECT_EQ(clipboard(), pageText(1) + pageText(2) + pageText(3) + pageText(4) + pageText(5));
 }
 
-TEST(SaveDialog, opensOnTheCurrentDirectoryAndKeepsItsChoices) {
-    MainStandIn main(7);
-    main.cmdSave.click();
-    SaveDialog* dialog = main.commands->Save();
-    EXPECT_EQ(main.state(), "off Ready [stale]");
-    EXPECT_EQ(state(dialog, {"chkPages", "txtFrom", "txtTo", "Filename", "ProgressBar1"}),
-              "chkPages=[ ] | txtFrom=1 | txtTo=7 | Filename=Results.txt | ProgressBar1=0%");
-    EXPECT_EQ(dialog->txtLocation->text(), QDir::currentPath() + "/Results.txt");
-    EXPECT_TRUE(dialog->txtLocation->isReadOnly() && dialog->cmdSave->isDefault());
-    EXPECT_EQ(dialog->Drives->currentData(), QStorageInfo(QDir::currentPath()).rootPath());
-    dialog->Drives->addItem(QStringLiteral("/no-such-drive"), QStringLiteral("/no-such-drive"));
-    EXPECT_EQ(
-        catchMessage([&] { dialog->Drives->setCurrentIndex(dialog->Drives->count() - 1); }).text,
-        "No media is inserted in the drive or an invalid drive specified!");
-    EXPECT_EQ(dialog->Drives->currentText() + " " + dialog->txtLocation->text(),
-              "/no-such-drive " + QDir::currentPath() + "/Results.txt");
+// After Clear the menu's "&Save" and "&Copy" stay on, and they export the one
+// empty page 1 that the page total announces.
+TEST_F(ExportTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
+    search("0", "100000");
+    click("cmdClear");
+    QTemporaryDir dir;
+    const Controls save = openSave(dir.path());
+    EXPECT_EQ(press(save, "cmdSave"), "");
+    EXPECT_EQ(readFile(dir.filePath("Results.txt")), header + "\r\n");
+    save.click("cmdCancel");
+    w->mnuCopy->trigger();
+    const Controls copy = shownWindow("frmCopy");
+    EXPECT_TRUE(copy.checked("chkCopy")) << "the one page: all of it";
+    copy.click("cmdCopy");
+    EXPECT_EQ(clipboard(), "");
+}
+
+TEST_F(CopyDialogTest, aLargeResultNeedsASpanAndEachNewTotalIsTakenIn) {
+    search("0", "3000000"); // 1358 pages
+    Controls copy = openCopy();
+    EXPECT_FALSE(copy.checked("chkCopy"));
+    EXPECT_FALSE(copy.enabled("chkCopy"));
+    // clang-format off
+    copy.expectTexts({{"Text1", "1"}, {"Text2", "1358"}, {"lblMax", "1358"}});
+    // clang-format on
+    EXPECT_EQ(press(copy, "cmdCopy"), "You can copy up to 1000 pages maximum!");
+    EXPECT_TRUE(copy.focusIs("cmdCopy"));
+    EXPECT_EQ(press(copy, "cmdCopy", {{"Text1", "abc"}}), "You have to enter a valid number!");
+    EXPECT_TRUE(copy.focusIs("Text1"));
+    EXPECT_EQ(press(copy, "cmdCopy", {{"Text1", "1"}, {"Text2", ""}}),
+              "You have to enter a valid number!");
+    EXPECT_TRUE(copy.focusIs("Text2"));
+    EXPECT_FALSE(w->isEnabled()) << "a refusal keeps the dialog open";
+    EXPECT_EQ(text("lblSearch"), "Copying...");
+    EXPECT_EQ(clipboard(), "the user's");
+    press(copy, "cmdCopy", {{"Text1", "1357"}, {"Text2", "1358.4"}});
+    EXPECT_EQ(clipboard(), pageText(1357) + pageText(1358));
+    EXPECT_EQ(text("lblSearch"), "Copy Completed...");
+
+    searchAgain("0", "400000"); // 181 pages
+    copy = openCopy();
+    EXPECT_TRUE(copy.checked("chkCopy"));
+    copy.expectTexts({{"Text2", "181"}, {"lblMax", "181"}});
+    copy.get<QCheckBox>("chkCopy")->setChecked(false);
+    EXPECT_EQ(press(copy, "cmdCopy", {{"Text2", "182"}}),
+              "182 is an invalid page number, the last page you can enter is 181");
+    copy.click("cmdCancel");
+    copy = openCopy(); // the same total: the user's choice is kept
+    EXPECT_FALSE(copy.checked("chkCopy"));
+    EXPECT_TRUE(copy.enabled("Text2"));
+    EXPECT_EQ(copy.text("Text2"), "181");
+    copy.click("cmdCancel");
+    searchAgain("0", "4000000"); // 1800 pages
+    copy = openCopy();
+    EXPECT_FALSE(copy.enabled("chkCopy"));
+    EXPECT_EQ(copy.text("lblMax"), "1800");
+}
+
+TEST_F(SaveDialogTest, opensOnTheCurrentDirectoryChecksTheSpanAndKeepsItsChoices) {
+    search("0", "10000");
+    Controls save = openSave();
+    EXPECT_FALSE(save.checked("chkPages"));
+    save.expectTexts(
+        {{"txtFrom", "1"}, {"txtTo", "5"}, {"Filename", "Results.txt"}, {"ProgressBar1", "0%"}});
+    EXPECT_EQ(save.get<QComboBox>("Drives")->currentData(),
+              QStorageInfo(QDir::currentPath()).rootPath());
+    EXPECT_EQ(save.text("txtLocation"), QDir::currentPath() + "/Results.txt");
+    EXPECT_TRUE(save.get<QLineEdit>("txtLocation")->isReadOnly());
     QTemporaryDir dir; // where a save that should be refused would land
-    dialog->Directory->setPath(QStorageInfo(dir.path()).rootPath(), dir.path());
+    save = openSave(dir.path());
+    EXPECT_EQ(press(save, "cmdSave", {{"txtFrom", "abc"}, {"txtTo", "-0"}}),
+              "You have to enter a valid number!");
+    EXPECT_TRUE(save.focusIs("txtFrom"));
+    save.get<QCheckBox>("chkPages")->setChecked(true); // not a number: the boxes are left alone
+    save.expectTexts({{"txtFrom", "abc"}, {"txtTo", "-0"}});
+    save.get<QCheckBox>("chkPages")->setChecked(false);
+    EXPECT_EQ(press(save, "cmdSave", {{"txtFrom", "1"}}),
+              "Your ending page cannot be less than 1!");
+    EXPECT_TRUE(save.focusIs("txtTo"));
+    save.get<QLineEdit>("txtFrom")->setText("3");
+    save.get<QCheckBox>("chkPages")->setChecked(true);
+    save.expectTexts({{"txtFrom", "1"}, {"txtTo", "5"}});
+    EXPECT_FALSE(save.enabled("txtFrom") || save.enabled("txtTo")) << "All Pages";
+    EXPECT_EQ(press(save, "cmdSave", {{"Filename", ""}}), "Enter a filename!");
+    EXPECT_TRUE(save.focusIs("cmdSave"));
+    EXPECT_EQ(press(save, "cmdSave", {{"Filename", "kept.txt"}}), "");
+    save.click("cmdCancel");
 
-    EXPECT_EQ(press(dialog->cmdSave, {{dialog->txtFrom, "abc"}, {dialog->txtTo, "-0"}}),
-              "You have to enter a valid number! @txtFrom");
-    dialog->chkPages->setChecked(true); // not a number: the boxes are left alone
-    EXPECT_EQ(state(dialog, {"txtFrom", "txtTo"}), "txtFrom=abc | txtTo=-0");
-    dialog->chkPages->setChecked(false);
-    EXPECT_EQ(press(dialog->cmdSave, {{dialog->txtFrom, "1"}}),
-              "Your ending page cannot be less than 1! @txtTo");
-    dialog->txtFrom->setText("3");
-    dialog->chkPages->setChecked(true);
-    EXPECT_EQ(state(dialog, {"txtFrom", "txtTo"}), "txtFrom=1(off) | txtTo=7(off)");
-    EXPECT_EQ(press(dialog->cmdSave, {{dialog->Filename, ""}}), "Enter a filename! @cmdSave");
-    EXPECT_EQ(press(dialog->cmdSave, {{dialog->Filename, "kept.txt"}}), " @cmdSave");
-    dialog->cmdCancel->click();
-
-    main.setPages(12);
-    main.cmdSave.click();
-    EXPECT_EQ(
-        state(dialog, {"chkPages", "txtFrom", "txtTo", "Filename", "ProgressBar1"}),
-        "chkPages=[x] | txtFrom=1(off) | txtTo=12(off) | Filename=kept.txt | ProgressBar1=0%");
-    EXPECT_EQ(dialog->txtLocation->text(), dir.filePath("kept.txt"));
-    dialog->chkPages->setChecked(false);
-    EXPECT_EQ(state(dialog, {"txtFrom", "txtTo"}), "txtFrom=1 | txtTo=12");
-    dialog->Directory->setPath("/", "/"); // a drive's root keeps its own separator
-    EXPECT_EQ(dialog->txtLocation->text(), "//kept.txt");
+    searchAgain("0", "30000");
+    save = openSave();
+    EXPECT_TRUE(save.checked("chkPages"));
+    const QByteArray total = text("lblPageTotal").toLatin1();
+    // clang-format off
+    save.expectTexts({{"txtFrom", "1"}, {"txtTo", total.constData()}, {"Filename", "kept.txt"},
+        {"ProgressBar1", "0%"}});
+    // clang-format on
+    EXPECT_EQ(save.text("txtLocation"), dir.filePath("kept.txt"));
+    save.get<QCheckBox>("chkPages")->setChecked(false);
+    EXPECT_TRUE(save.enabled("txtFrom") && save.enabled("txtTo"));
+    save.get<DirectoryList>("Directory")->setPath("/", "/");
+    EXPECT_EQ(save.text("txtLocation"), "//kept.txt") << "a drive's root keeps its separator";
 }
 
-TEST(SaveDialog, savesWhereTheLocationSaysAndReplacesTheFile) {
-    MainStandIn main(3);
+TEST_F(SaveDialogTest, savesWhereTheLocationSaysAndReplacesTheFileWhole) {
+    search("0", "10000");
     QTemporaryDir dir;
     const QString path = dir.filePath("out.txt");
-    SaveDialog* dialog = openSave(main, dir.path());
-    dialog->Filename->clear();
-    EXPECT_EQ(dialog->txtLocation->text(), dir.path() + "/");
-    QTest::keyClicks(dialog->Filename, "out.txt");
-    EXPECT_EQ(dialog->txtLocation->text(), path);
+    Controls save = openSave(dir.path());
+    save.get<QLineEdit>("Filename")->clear();
+    EXPECT_EQ(save.text("txtLocation"), dir.path() + "/");
+    QTest::keyClicks(save.get("Filename"), "out.txt");
+    EXPECT_EQ(save.text("txtLocation"), path) << "the location follows each key";
+    EXPECT_EQ(press(save, "cmdSave"), "");
+    EXPECT_EQ(readFile(path), resultsFile(1, 5));
+    EXPECT_EQ(save.text("ProgressBar1"), "100%");
+    press(save, "cmdSave", {{"txtFrom", "2"}, {"txtTo", "2.4"}}, clickButton(QMessageBox::Yes));
+    EXPECT_EQ(readFile(path), resultsFile(2, 2)) << "the longer file is replaced whole";
+    save.get<QLineEdit>("Filename")->setText(QStringLiteral("Résultats – 素数.txt"));
+    ASSERT_TRUE(save.becomesActive()); // the question had the activation
+    save.get("txtTo")->setFocus();
+    save.key(Qt::Key_Return);
+    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Résultats – 素数.txt"))), resultsFile(2, 2));
+    save.click("cmdCancel");
 
-    EXPECT_EQ(press(dialog->cmdSave), " @cmdSave");
-    EXPECT_EQ(readFile(path), header + " 1\r\n 2\r\n 3\r\n");
-    EXPECT_EQ(state(dialog, {"ProgressBar1"}), "ProgressBar1=100%");
-    press(dialog->cmdSave, {{dialog->txtFrom, "2"}, {dialog->txtTo, "2.4"}},
+    searchAgain("1000000000", "1250000000"); // pages beyond 32767
+    save = openSave();
+    press(save, "cmdSave", {{"txtFrom", "32767"}, {"txtTo", "32769"}},
           clickButton(QMessageBox::Yes));
-    EXPECT_EQ(readFile(path), header + " 2\r\n"); // the longer file is replaced whole
-    dialog->Filename->setText(QStringLiteral("Résultats – 素数.txt"));
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)); // the question had the activation
-    QTest::keyClick(dialog->txtTo, Qt::Key_Return);
-    EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Résultats – 素数.txt"))), header + " 2\r\n");
-    main.setPages(40000);
-    press(dialog->cmdSave, {{dialog->txtFrom, "32767"}, {dialog->txtTo, "32769"}},
-          clickButton(QMessageBox::Yes));
-    EXPECT_EQ(readFile(dialog->txtLocation->text()), header + " 32767\r\n 32768\r\n 32769\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2); // no stray temporary file
-    dialog->close();                                              // the frame's close button
-    EXPECT_EQ(main.state(), "on Ready [stale]");
+    EXPECT_EQ(readFile(save.text("txtLocation")), resultsFile(32767, 32769));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no stray temporary file";
 }
 
-TEST(SaveDialog, failedWritesAreReportedAndLeaveNothingHalfWritten) {
-    MainStandIn main(3);
+TEST_F(SaveDialogTest, failedWritesAreReportedAndLeaveNothingHalfWritten) {
+    search("0", "10000");
     QTemporaryDir dir;
     ASSERT_TRUE(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
@@ -266,18 +250,20 @@ TEST(SaveDialog, failedWritesAreReportedAndLeaveNothingHalfWritten) {
     QFile::setPermissions(dir.filePath("folder"), QFile::ReadOwner | QFile::ExeOwner);
     if (!QFileInfo(dir.filePath("folder")).isWritable())
         names << "folder/r.txt";
-    SaveDialog* dialog = openSave(main, dir.path());
+    const Controls save = openSave(dir.path());
     const QString failed = "The results could not be saved to \"";
     for (const QString& name : names) {
-        const QString text = press(dialog->cmdSave, {{dialog->Filename, qPrintable(name)}});
+        SCOPED_TRACE(name);
+        const QString text = press(save, "cmdSave", {{"Filename", qPrintable(name)}});
         const QString start = failed + dir.filePath(name) + "\".";
-        EXPECT_TRUE(text.startsWith(start) && text.size() > start.size() + 15)
-            << text.toStdString();
+        EXPECT_TRUE(text.startsWith(start)) << text;
+        EXPECT_GT(text.size(), start.size() + 15) << "the reason is given";
+        EXPECT_EQ(save.text("ProgressBar1"), "0%");
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               (QStringList{"folder", "plain"}));
-    EXPECT_EQ(press(dialog->cmdSave, {{dialog->Filename, "r.txt"}}), " @cmdSave"); // still usable
-    EXPECT_EQ(readFile(dir.filePath("r.txt")), header + " 1\r\n 2\r\n 3\r\n");
+    EXPECT_EQ(press(save, "cmdSave", {{"Filename", "r.txt"}}), "") << "still usable";
+    EXPECT_EQ(readFile(dir.filePath("r.txt")), resultsFile(1, 5));
 
     // A file size limit fails the write as a full disk would, even for root.
     rlimit saved{};
@@ -285,10 +271,12 @@ TEST(SaveDialog, failedWritesAreReportedAndLeaveNothingHalfWritten) {
     const rlimit small{16, saved.rlim_max};
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
-    const QString text = press(dialog->cmdSave, {}, clickButton(QMessageBox::Yes));
+    const QString text = press(save, "cmdSave", {}, clickButton(QMessageBox::Yes));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_TRUE(text.startsWith(failed)) << text.toStdString();
-    EXPECT_EQ(readFile(dir.filePath("r.txt")), header + " 1\r\n 2\r\n 3\r\n");
+    EXPECT_TRUE(text.startsWith(failed)) << text;
+    EXPECT_EQ(readFile(dir.filePath("r.txt")), resultsFile(1, 5)) << "the old file is kept";
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"plain", "r.txt"}));
 }
+
+} // namespace

@@ -1,20 +1,11 @@
-// The factor tab driven like a user: type, choose the option, press Enter (which
-// presses Factor) or Clear, then read the list, the counters, the verdict, the
-// status line and any message.
-#include "app/default_button.h"
-#include "app/status_label.h"
+// The factor tab of the main window driven like a user: type, choose the
+// option, press Enter (which presses Factor) or Clear, then read the list, the
+// counters, the verdict, the status line and any message.
 #include "factor/factor_frame.h"
-#include "tests/widget_test_support.h"
+#include "tests/app/window_fixture.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QVBoxLayout>
-
-#include <gtest/gtest.h>
 
 #include <new>
 #include <string>
@@ -26,130 +17,144 @@ namespace {
 constexpr bool fast = true;            // "Show only first divisor (fastest)"
 constexpr bool all = false;            // "Show all divisors (slower)"
 constexpr const char* clear = nullptr; // a run that presses "Clear" instead
-const std::string done = " | < 1 sec. | Calculations Completed... (yellow) | -";
-const std::string untouched = " |  0 sec. | Ready to begin search (yellow) | Factor";
 
-// The tab in a window of its own, with "Factor" as the button Enter presses.
-struct Tab {
-    QWidget window;
-    DefaultButton* defaultButton = new DefaultButton(&window);
-    FactorFrame* f = new FactorFrame(*defaultButton, &window);
-    QString message; // what the last run's message box said
+// What the time and the status line show, and whether Factor waits for a new run.
+enum class After { Nothing, Search, Clear };
 
-    Tab() {
-        (new QVBoxLayout(&window))->addWidget(f);
-        defaultButton->set(f->cmdFactor);
-        window.show();
+// The list (items joined by ","; of a long list the first and last two), the
+// count, the verdict, the percentage, the hidden pair counter, and the message.
+struct Expected {
+    const char *list, *found, *verdict, *percent, *pairs;
+    After after;
+    const char* message = "";
+};
+
+struct FactorTabTest : WindowTest {
+    void SetUp() override {
+        WindowTest::SetUp();
+        showTab(3);
     }
-
     // Types, clicks the option's round mark (the button may be stretched wider
     // than its caption) and presses Enter in the number box: keypad Enter for
     // the fastest option, Return for the other.
-    void factor(const char* text, bool fastest) {
-        if (text == clear)
-            return QTest::mouseClick(f->cmdClearance, Qt::LeftButton);
-        QRadioButton* option = fastest ? f->optFastest : f->optSlowest;
-        f->txtNumber->clear();
-        QTest::keyClicks(f->txtNumber, text);
+    void factor(const char* number, bool fastest) {
+        if (number == clear)
+            return click("cmdClearance");
+        auto* box = get<QLineEdit>("txtNumber");
+        box->clear();
+        QTest::keyClicks(box, number);
+        auto* option = get<QRadioButton>(fastest ? "optFastest" : "optSlowest");
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-        window.activateWindow(); // a message box before took the activation
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        f->txtNumber->setFocus();
-        const SeenMessage seen = catchMessage([&] {
-            QTest::keyClick(f->txtNumber, fastest ? Qt::Key_Enter : Qt::Key_Return,
-                            fastest ? Qt::KeypadModifier : Qt::NoModifier);
-        });
-        // An OK box with our title; the focus stays in the number box.
-        EXPECT_TRUE(!seen.shown || (seen.iconless && seen.okOnly && seen.title == "Korvane 6" &&
-                                    window.focusWidget() == f->txtNumber));
-        message = seen.shown ? " | " + seen.text : "";
+        w->activateWindow(); // a message box before took the activation
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        box->setFocus();
+        const SeenMessage seen = catchMessage(
+            [&] { key(fastest ? kp(Qt::Key_Enter) : QKeyCombination(Qt::Key_Return)); });
+        message = seen.text;
+        if (seen.shown) {
+            EXPECT_EQ(seen.title, "Korvane 6");
+            EXPECT_TRUE(seen.iconless);
+            EXPECT_EQ(seen.buttons, "OK");
+            EXPECT_TRUE(focusIs("txtNumber")) << "the focus stays in the number box";
+        }
     }
-
-    // Everything a run can change, on one line: list (of a long one the first
-    // and last two) |
-    // count | verdict | percent | pair counter | time | status line and its
-    // colour | whether Factor is enabled | the message shown.
-    std::string state() const {
-        const QAbstractItemModel* list = f->Combo1->model();
-        const int n = list->rowCount();
+    static QKeyCombination kp(Qt::Key key) { return Qt::KeypadModifier | key; }
+    QString list() const {
+        const QAbstractItemModel* model = get<QListView>("Combo1")->model();
+        const int n = model->rowCount();
         QStringList items;
         for (int row = 0; row<n; row = n> 20 && row == 1 ? n - 2 : row + 1)
-            items << list->index(row, 0).data().toString();
-        const auto text = [&](const char* name) { return child<QLabel>(f, name)->text(); };
-        const bool red = statusColour(f->lblProgress) == StatusColour::Working;
-        return (QStringList({items.join(','), text("lblFactors"), text("lblyesno"),
-                             text("lblPercentage") + text("Label6"), text("lblFact"),
-                             text("lblSec"), text("lblProgress") + (red ? " (red)" : " (yellow)"),
-                             f->cmdFactor->isEnabled() ? "Factor" : "-"})
-                    .join(" | ") +
-                message)
-            .toStdString();
+            items << model->index(row, 0).data().toString();
+        return items.join(u',');
     }
+    void expect(const Expected& e) const {
+        EXPECT_EQ(list(), e.list) << "the divisor list";
+        // clang-format off
+        expectTexts({{"lblFactors", e.found}, {"lblyesno", e.verdict}, {"lblPercentage", e.percent},
+            {"lblFact", e.pairs}});
+        // clang-format on
+        EXPECT_EQ(text("lblSec"), e.after == After::Search  ? "< 1 sec."
+                                  : e.after == After::Clear ? "0 sec."
+                                                            : " 0 sec.");
+        EXPECT_EQ(text("lblProgress"), e.after == After::Nothing ? "Ready to begin search"
+                                                                 : "Calculations Completed...");
+        EXPECT_FALSE(red("lblProgress"));
+        EXPECT_EQ(enabled("cmdFactor"), e.after != After::Search) << "Factor enabled";
+        EXPECT_EQ(message, e.message) << "the message shown";
+    }
+    QString message;
 };
 
-} // namespace
+TEST_F(FactorTabTest, opensWithSevenTheSlowerOptionAndItsCaptions) {
+    // clang-format off
+    expectTexts({{"Label4", "Enter a numer: (20 digits max)"}, {"cmdFactor", "Factor"},
+        {"optSlowest", "Show all divisors (slower)"}, {"cmdClearance", "Clear"},
+        {"optFastest", "Show only first divisor (fastest)"}, {"Label6", "%"}});
+    // clang-format on
+    // clang-format off
+    expectTexts({{"Label7", "Prime: Yes/No"}, {"Label14", "Factors Found:"}, {"txtNumber", "7"},
+        {"Label16", "Percent Done:"}, {"Label9", "Time Taken:"}});
+    // clang-format on
+    EXPECT_EQ(get<QLineEdit>("txtNumber")->maxLength(), 20);
+    EXPECT_TRUE(checked("optSlowest"));
+    EXPECT_TRUE(get("lblFact")->isHidden()) << "the pair counter is not shown";
+    expect({"", "0", "NO", "0", "0", After::Nothing});
+}
 
-TEST(FactorTab, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
-    const std::string even = "1,2 | 2 | NO | 100% | 0" + untouched;
-    const struct {
-        std::vector<std::pair<const char*, bool>> runs;
-        std::string expected;
-    } rows[] = {
-        {{}, " | 0 | NO | 0% | 0" + untouched},
-        {{{"99984758105200426727", fast}}, "1,9876543211 | 2 | NO | 100% | 0" + done},
-        {{{"4", fast}}, even}, // answered without a search: no time, no status change
-        {{{"3", all}}, "1,3 | 2 | YES | 100% | 1" + done},
-        {{{"0012", all}}, "1,2,3,4,6,0012 | 6 | NO | 100% | 5" + done},
-        // 122879 divisors from 2 up to the square root make the pair counter.
-        {{{"92005279690628304000", all}},
-         "1,2,46002639845314152000,92005279690628304000 | 245760 | NO | 100% | 245759" + done},
-        // The answer for 2 changes only the verdict; a search then sets it again.
-        {{{"2", all}, {"2.0", all}, {"0.2e1", fast}}, " | 0 | YES | 0% | 0" + untouched},
-        {{{"2", all}, {"9", fast}}, "1,3 | 2 | NO | 100% | 0" + done},
-        {{{"4", fast}, {"7", fast}}, "1,2,1 | 3 | YES | 100% | 0" + done},
-        {{{"10", fast}, {"9", all}}, "1,2,1,3,9 | 5 | NO | 100% | 3" + done},
-        {{{"9", fast}, {clear, all}},
-         " | 0 | NO | 0% | 0 | 0 sec. | Calculations Completed... (yellow) | Factor"},
-        {{{"36", all}, {clear, all}, {"15", all}}, "1,3,5,15 | 4 | NO | 100% | 3" + done},
-        // Refused numbers change nothing.
-        {{{"4", fast}, {"", all}}, even + " | You must enter a valid number!"},
-        {{{"4", fast}, {"2.5", fast}}, even + " | You must enter a 2 or greater!"},
-        {{{"4", fast}, {"7.5", all}}, even + " | You must enter a whole number!"},
-        {{{"4", fast}, {"1e20", all}}, even + " | You must enter a number of at most 20 digits!"},
+TEST_F(FactorTabTest, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
+    const Expected three = {"1,3", "2", "YES", "100", "1", After::Search};
+    // A refused number changes nothing the run before left.
+    const auto refused = [&](const char* message) {
+        return Expected{"1,2", "2", "NO", "100", "0", After::Nothing, message};
     };
-    for (const auto& row : rows) {
-        Tab tab;
-        for (const auto& [text, fastest] : row.runs)
-            tab.factor(text, fastest);
-        EXPECT_EQ(tab.state(), row.expected);
+    // The most divisors: 122879 from 2 up to the square root make the pair counter.
+    const Expected most = {"1,2,46002639845314152000,92005279690628304000",
+                           "245760",
+                           "NO",
+                           "100",
+                           "245759",
+                           After::Search};
+    // clang-format off
+    const std::tuple<const char*, std::vector<std::pair<const char*, bool>>, Expected> rows[] = {
+        {"two 34-bit primes", {{"99984758105200426727", fast}}, {"1,9876543211", "2", "NO", "100", "0", After::Search}},
+        {"an even number, answered without a search", {{"4", fast}}, {"1,2", "2", "NO", "100", "0", After::Nothing}},
+        {"a prime", {{"3", all}}, three},
+        {"leading zeros kept as typed", {{"0012", all}}, {"1,2,3,4,6,0012", "6", "NO", "100", "5", After::Search}},
+        {"the most divisors", {{"92005279690628304000", all}}, most},
+        {"2 however written changes only the verdict", {{"2", all}, {"2.0", all}, {"0.2e1", fast}}, {"", "0", "YES", "0", "0", After::Nothing}},
+        {"a search after 2 sets the verdict again", {{"2", all}, {"9", fast}}, {"1,3", "2", "NO", "100", "0", After::Search}},
+        {"a list grows from the run before", {{"4", fast}, {"7", fast}}, {"1,2,1", "3", "YES", "100", "0", After::Search}},
+        {"and counts on from it", {{"10", fast}, {"9", all}}, {"1,2,1,3,9", "5", "NO", "100", "3", After::Search}},
+        {"Clear", {{"9", fast}, {clear, all}}, {"", "0", "NO", "0", "0", After::Clear}},
+        {"a run after Clear", {{"36", all}, {clear, all}, {"15", all}}, {"1,3,5,15", "4", "NO", "100", "3", After::Search}},
+        {"refused: empty", {{"4", fast}, {"", all}}, refused("You must enter a valid number!")},
+        {"refused: below three", {{"4", fast}, {"2.5", fast}}, refused("You must enter a 2 or greater!")},
+        {"refused: a fraction", {{"4", fast}, {"7.5", all}}, refused("You must enter a whole number!")},
+        {"refused: too long", {{"4", fast}, {"1e20", all}}, refused("You must enter a number of at most 20 digits!")},
+    };
+    // clang-format on
+    for (const auto& [name, runs, expected] : rows) {
+        SCOPED_TRACE(name);
+        openWindow();
+        showTab(3);
+        for (const auto& [number, fastest] : runs)
+            factor(number, fastest);
+        expect(expected);
     }
-    Tab tab;
-    EXPECT_TRUE(tab.f->txtNumber->text() == "7" && tab.f->txtNumber->maxLength() == 20 &&
-                tab.f->optSlowest->isChecked() && tab.f->lblFact->isHidden());
-    QStringList captions;
-    for (const char* name : {"Label4", "optSlowest", "optFastest", "cmdFactor", "cmdClearance",
-                             "Label7", "Label14", "Label16", "Label9"})
-        captions << child<QWidget>(tab.f, name)->property("text").toString();
-    EXPECT_EQ(captions.join('|'),
-              "Enter a numer: (20 digits max)|Show all divisors (slower)|Show only first divisor "
-              "(fastest)|Factor|Clear|Prime: Yes/No|Factors Found:|Percent Done:|Time Taken:");
 }
 
 // The engine throws; the message says so and the tab is as the run before left
 // it, ready for the next run.
-TEST(FactorTab, aFactorizationTheEngineCannotFinishIsReportedAndChangesNothing) {
-    const std::string even = "1,2 | 2 | NO | 100% | 0" + untouched;
-    const struct {
-        const char* name;
-        bool fastest;
-        std::string after;
-    } rows[] = {
-        {"first divisor", fast, "1,2,1,3 | 4 | NO | 100% | 0" + done},
-        {"all divisors", all, "1,2,1,3,9 | 5 | NO | 100% | 3" + done},
+TEST_F(FactorTabTest, aFactorizationTheEngineCannotFinishIsReportedAndChangesNothing) {
+    const std::pair<bool, Expected> rows[] = {
+        {fast, {"1,2,1,3", "4", "NO", "100", "0", After::Search}},
+        {all, {"1,2,1,3,9", "5", "NO", "100", "3", After::Search}},
     };
-    for (const auto& row : rows) {
-        Tab tab;
-        tab.factor("4", fast);
+    for (const auto& [fastest, after] : rows) {
+        SCOPED_TRACE(fastest ? "first divisor" : "all divisors");
+        openWindow();
+        showTab(3);
+        factor("4", fast);
         FactorFrame::Engine failing;
         failing.firstOddDivisor =
             [](korvane::factor::Whole) -> std::optional<korvane::factor::Whole> {
@@ -158,13 +163,14 @@ TEST(FactorTab, aFactorizationTheEngineCannotFinishIsReportedAndChangesNothing) 
         failing.allDivisors = [](korvane::factor::Whole) -> korvane::factor::DivisorList {
             throw std::bad_alloc();
         };
-        tab.f->setEngine(failing);
-        tab.factor("9", row.fastest);
-        EXPECT_EQ(tab.state(),
-                  even + " | The factorization could not be completed: not enough memory.")
-            << row.name;
-        tab.f->setEngine({});
-        tab.factor("9", row.fastest);
-        EXPECT_EQ(tab.state(), row.after) << row.name;
+        w->BigFrame_3->setEngine(failing);
+        factor("9", fastest);
+        expect({"1,2", "2", "NO", "100", "0", After::Nothing,
+                "The factorization could not be completed: not enough memory."});
+        w->BigFrame_3->setEngine({});
+        factor("9", fastest);
+        expect(after);
     }
 }
+
+} // namespace
