@@ -1,9 +1,9 @@
 // The About window: fixed texts in a "Program's Information:" frame and the
 // button that returns to the main window.
 #include "app/about_window.h"
-#include "app/secondary_window.h"
+#include "ui/secondary_window.h"
 
-#include "app/default_button.h"
+#include "ui/default_button.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

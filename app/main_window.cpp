@@ -3,8 +3,8 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
-#include "app/default_button.h"
-#include "app/secondary_window.h"
+#include "ui/default_button.h"
+#include "ui/secondary_window.h"
 #include "calc/calc_frame.h"
 #include "export/export_commands.h"
 #include "factor/factor_frame.h"

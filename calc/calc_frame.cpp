@@ -2,7 +2,7 @@
 // the engine's display text; it keeps no calculator state of its own.
 #include "calc/calc_frame.h"
 
-#include "app/default_button.h"
+#include "ui/default_button.h"
 
 #include <QClipboard>
 #include <QGridLayout>

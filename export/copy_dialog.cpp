@@ -1,10 +1,10 @@
 // The copy dialog's controls, its "Copy All" box and the checks behind "Copy...".
 #include "export/copy_dialog.h"
 
-#include "app/default_button.h"
-#include "app/message_box.h"
-#include "app/named.h"
-#include "app/secondary_window.h"
+#include "ui/default_button.h"
+#include "ui/message_box.h"
+#include "ui/named.h"
+#include "ui/secondary_window.h"
 #include "export/export_engine.h"
 #include "export/gap_label.h"
 #include "search/range_search.h"

@@ -3,12 +3,12 @@
 // not at all.
 #include "export/export_commands.h"
 
-#include "app/secondary_window.h"
+#include "ui/secondary_window.h"
 
-#include "app/default_button.h"
-#include "app/engine_failure.h"
-#include "app/message_box.h"
-#include "app/status_label.h"
+#include "ui/default_button.h"
+#include "ui/engine_failure.h"
+#include "ui/message_box.h"
+#include "ui/status_label.h"
 #include "common/number_text.h"
 #include "export/copy_dialog.h"
 #include "export/export_engine.h"

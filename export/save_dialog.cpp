@@ -2,10 +2,10 @@
 // step with them, and the checks behind "Save".
 #include "export/save_dialog.h"
 
-#include "app/default_button.h"
-#include "app/message_box.h"
-#include "app/named.h"
-#include "app/secondary_window.h"
+#include "ui/default_button.h"
+#include "ui/message_box.h"
+#include "ui/named.h"
+#include "ui/secondary_window.h"
 #include "common/number_text.h"
 #include "export/directory_list.h"
 #include "export/export_engine.h"

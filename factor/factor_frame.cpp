@@ -2,11 +2,11 @@
 // list, the counters, the verdict and the status line.
 #include "factor/factor_frame.h"
 
-#include "app/default_button.h"
-#include "app/engine_failure.h"
-#include "app/message_box.h"
-#include "app/named.h"
-#include "app/status_label.h"
+#include "ui/default_button.h"
+#include "ui/engine_failure.h"
+#include "ui/message_box.h"
+#include "ui/named.h"
+#include "ui/status_label.h"
 #include "common/number_text.h"
 #include "factor/divisor_list_model.h"
 

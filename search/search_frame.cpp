@@ -2,11 +2,11 @@
 // navigation, and the Clear and Reset commands.
 #include "search/search_frame.h"
 
-#include "app/default_button.h"
-#include "app/engine_failure.h"
-#include "app/message_box.h"
-#include "app/named.h"
-#include "app/status_label.h"
+#include "ui/default_button.h"
+#include "ui/engine_failure.h"
+#include "ui/message_box.h"
+#include "ui/named.h"
+#include "ui/status_label.h"
 #include "common/number_text.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // one-line views of it that the tests compare.
 #pragma once
 
-#include "app/default_button.h"
+#include "ui/default_button.h"
 #include "app/main_window.h"
-#include "app/status_label.h"
+#include "ui/status_label.h"
 #include "search/search_frame.h"
 #include "tests/widget_test_support.h"
 

@@ -1,7 +1,7 @@
 // The copy and save dialogs driven like a user: opened from a button and a
 // menu item of a stand-in main window, filled, and read back from the
 // clipboard and the file.
-#include "app/status_label.h"
+#include "ui/status_label.h"
 #include "export/copy_dialog.h"
 #include "export/directory_list.h"
 #include "export/export_commands.h"

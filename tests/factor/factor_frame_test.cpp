@@ -1,8 +1,8 @@
 // The factor tab driven like a user: type, choose the option, press Enter (which
 // presses Factor) or Clear, then read the list, the counters, the verdict, the
 // status line and any message.
-#include "app/default_button.h"
-#include "app/status_label.h"
+#include "ui/default_button.h"
+#include "ui/status_label.h"
 #include "factor/factor_frame.h"
 #include "tests/widget_test_support.h"
 

@@ -1,7 +1,7 @@
 // Catching engine failures at the window.
-#include "app/engine_failure.h"
+#include "ui/engine_failure.h"
 
-#include "app/message_box.h"
+#include "ui/message_box.h"
 
 #include <new>
 #include <system_error>

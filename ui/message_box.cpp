@@ -1,5 +1,5 @@
 // The program's message boxes.
-#include "app/message_box.h"
+#include "ui/message_box.h"
 
 #include <QMessageBox>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/secondary_window.h"
+#include "ui/secondary_window.h"
 
 #include <QHash>
 #include <QPointer>
