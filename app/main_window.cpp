@@ -3,12 +3,11 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
-#include "ui/default_button.h"
-#include "ui/secondary_window.h"
 #include "calc/calc_frame.h"
 #include "export/export_commands.h"
 #include "factor/factor_frame.h"
 #include "search/search_frame.h"
+#include "ui/default_button.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -196,7 +195,7 @@ void MainWindow::TabStrip1_MouseUp(Qt::MouseButton button) {
 void MainWindow::mnuAbout_Click() {
     if (!about_)
         about_ = std::make_unique<AboutWindow>(this);
-    openOverMainWindow(about_.get(), this);
+    about_->openOverMainWindow();
 }
 
 // Ends the event loop at once: no window is asked to close and nothing is

@@ -2,13 +2,13 @@
 // list, the counters, the verdict and the status line.
 #include "factor/factor_frame.h"
 
+#include "common/number_text.h"
+#include "factor/divisor_list_model.h"
 #include "ui/default_button.h"
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
 #include "ui/status_label.h"
-#include "common/number_text.h"
-#include "factor/divisor_list_model.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -128,10 +128,8 @@ void FactorFrame::cmdFactor_Click() {
         lblyesno->setText(QStringLiteral("YES"));
         return;
     }
-    if (input.kind != InputKind::Number) {
-        showMessage(this, toQString(std::string(korvane::factor::refusalMessage(input.kind))));
-        return;
-    }
+    if (const auto refused = korvane::factor::refusalOf(input.kind))
+        return refuseInput(this, *refused, txtNumber);
     if (optFastest->isChecked()) {
         if (input.value % 2 == 0) {
             // Even numbers are answered at once, without a search.

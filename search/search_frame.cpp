@@ -2,12 +2,12 @@
 // navigation, and the Clear and Reset commands.
 #include "search/search_frame.h"
 
+#include "common/number_text.h"
 #include "ui/default_button.h"
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
 #include "ui/status_label.h"
-#include "common/number_text.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -308,14 +308,8 @@ void SearchFrame::cmdCalculate_Click() {
 
 void SearchFrame::Prime3() {
     const auto checked = validateBounds(txtFrom->text().toStdString(), txtTo->text().toStdString());
-    if (const auto* error = std::get_if<BoundError>(&checked)) {
-        showMessage(this, qText(error->message));
-        if (error->focus == BoundField::From)
-            txtFrom->setFocus();
-        else if (error->focus == BoundField::To)
-            txtTo->setFocus();
-        return;
-    }
+    if (const auto* error = std::get_if<InputError>(&checked))
+        return refuseInput(this, *error, txtFrom, txtTo);
     clock_.start();
     cmdCalculate->setEnabled(false);
     setStatusColour(lblSearch, StatusColour::Working);

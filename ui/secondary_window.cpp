@@ -1,39 +1,42 @@
 #include "ui/secondary_window.h"
 
-#include <QHash>
-#include <QPointer>
-#include <QWidget>
+#include "ui/default_button.h"
+
+#include <QCloseEvent>
 #include <QWindow>
 
-namespace {
-
-// The focus each main window had when it was disabled.
-QHash<const QWidget*, QPointer<QWidget>>& keptFocus() {
-    static QHash<const QWidget*, QPointer<QWidget>> kept;
-    return kept;
+SecondaryWindow::SecondaryWindow(QWidget* frmMain, const char* objectName, const QString& title,
+                                 Qt::WindowFlags flags)
+    : QWidget(nullptr, flags), frmMain_(frmMain), defaultButton_(new DefaultButton(this)) {
+    setObjectName(QString::fromLatin1(objectName));
+    setWindowTitle(title);
+    setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-} // namespace
-
-void openOverMainWindow(QWidget* window, QWidget* frmMain) {
-    if (frmMain->isEnabled())
-        keptFocus().insert(frmMain, frmMain->focusWidget());
-    frmMain->setEnabled(false);
-    // The window has no parent (frmMain is disabled under it), so tell the
-    // window system whose it is: it keeps it above frmMain and places it over it.
-    window->winId();
-    if (QWindow* owner = frmMain->window()->windowHandle())
-        window->windowHandle()->setTransientParent(owner);
-    window->show();
-    window->raise();
-    window->activateWindow();
+void SecondaryWindow::openOverMainWindow() {
+    if (frmMain_->isEnabled())
+        keptFocus_ = frmMain_->focusWidget();
+    frmMain_->setEnabled(false);
+    winId();
+    if (QWindow* owner = frmMain_->window()->windowHandle())
+        windowHandle()->setTransientParent(owner);
+    show();
+    raise();
+    activateWindow();
 }
 
-void returnToMainWindow(QWidget* frmMain) {
-    frmMain->show();
-    frmMain->raise();
-    frmMain->activateWindow();
-    frmMain->setEnabled(true);
-    if (const QPointer<QWidget> focus = keptFocus().take(frmMain); focus && focus->isVisible())
+void SecondaryWindow::returnToMainWindow() {
+    hide();
+    frmMain_->show();
+    frmMain_->raise();
+    frmMain_->activateWindow();
+    frmMain_->setEnabled(true);
+    if (const QPointer<QWidget> focus = std::exchange(keptFocus_, nullptr);
+        focus && focus->isVisible())
         focus->setFocus();
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+    wayBack();
+    event->accept();
 }
