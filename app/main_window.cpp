@@ -6,6 +6,7 @@
 #include "calc/calc_frame.h"
 #include "export/export_commands.h"
 #include "factor/factor_frame.h"
+#include "search/page_navigator.h"
 #include "search/search_frame.h"
 #include "ui/default_button.h"
 
@@ -107,8 +108,9 @@ void MainWindow::connectCommands() {
     connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(mnuReset, &QAction::triggered, search, &SearchFrame::cmdReset_Click);
     connect(mnuClear, &QAction::triggered, search, &SearchFrame::cmdClear_Click);
-    connect(mnuNextPage, &QAction::triggered, search, &SearchFrame::mnuNextPage_Click);
-    connect(mnuPreviousPage, &QAction::triggered, search, &SearchFrame::mnuPreviousPage_Click);
+    PageNavigator* pages = &search->navigator();
+    connect(mnuNextPage, &QAction::triggered, pages, &PageNavigator::mnuNextPage_Click);
+    connect(mnuPreviousPage, &QAction::triggered, pages, &PageNavigator::mnuPreviousPage_Click);
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
 }
 
