@@ -9,6 +9,7 @@
 #include "search/page_navigator.h"
 #include "search/search_frame.h"
 #include "ui/default_button.h"
+#include "ui/named.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,8 +43,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createFrames() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    TabStrip1 = new QTabBar(central);
-    TabStrip1->setObjectName("TabStrip1");
+    TabStrip1 = named(new QTabBar(central), "TabStrip1");
     TabStrip1->addTab(QStringLiteral("Primes Search"));
     TabStrip1->addTab(QStringLiteral("Calculator"));
     TabStrip1->addTab(QStringLiteral("Factor a Number"));
@@ -55,32 +55,23 @@ void MainWindow::createFrames() {
     TabStrip1->installEventFilter(this);
     layout->addWidget(TabStrip1);
 
-    BigFrame_1 = new SearchFrame(*defaultButton_, central);
-    BigFrame_1->setObjectName("BigFrame_1");
-    BigFrame_2 = new CalcFrame(*defaultButton_, central);
-    BigFrame_2->setObjectName("BigFrame_2");
-    BigFrame_3 = new FactorFrame(*defaultButton_, central);
-    BigFrame_3->setObjectName("BigFrame_3");
+    BigFrame_1 = named(new SearchFrame(*defaultButton_, central), "BigFrame_1");
+    BigFrame_2 = named(new CalcFrame(*defaultButton_, central), "BigFrame_2");
+    BigFrame_3 = named(new FactorFrame(central), "BigFrame_3");
     for (int index = 1; index <= 3; ++index)
         layout->addWidget(frame(index), 1);
     setCentralWidget(central);
 }
 
 void MainWindow::createMenus() {
-    const auto item = [this](QMenu* menu, const char* name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+    const auto item = [](QMenu* menu, const char* name, const QString& caption) {
+        return named(menu->addAction(caption), name);
     };
     const auto separator = [](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+        return named(menu->addSeparator(), name);
     };
     const auto menu = [this](const char* name, const QString& caption) {
-        QMenu* m = menuBar()->addMenu(caption);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
+        return named(menuBar()->addMenu(caption), name);
     };
     mnuFile = menu("mnuFile", QStringLiteral("&File"));
     mnuSave = item(mnuFile, "mnuSave", QStringLiteral("&Save"));

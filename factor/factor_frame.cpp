@@ -4,7 +4,6 @@
 
 #include "common/number_text.h"
 #include "factor/divisor_list_model.h"
-#include "ui/default_button.h"
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
@@ -32,8 +31,7 @@ QString toQString(const std::string& text) {
 
 } // namespace
 
-FactorFrame::FactorFrame(DefaultButton& defaultButton, QWidget* parent)
-    : QWidget(parent), defaultButton_(defaultButton) {
+FactorFrame::FactorFrame(QWidget* parent) : QWidget(parent) {
     createControls();
     layOutControls();
     connect(cmdFactor, &QPushButton::clicked, this, &FactorFrame::cmdFactor_Click);

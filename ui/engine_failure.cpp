@@ -3,9 +3,13 @@
 
 #include "ui/message_box.h"
 
+#include <exception>
 #include <new>
 #include <system_error>
 
+namespace {
+
+// Words for the failure in flight, without a closing full stop.
 QString failureReason(const std::exception_ptr& failure) {
     QString reason;
     try {
@@ -24,6 +28,8 @@ QString failureReason(const std::exception_ptr& failure) {
         reason.chop(1);
     return reason.isEmpty() ? QStringLiteral("an unknown error") : reason;
 }
+
+} // namespace
 
 bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
     try {

@@ -2,11 +2,11 @@
 // one-line views of it that the tests compare.
 #pragma once
 
-#include "ui/default_button.h"
 #include "app/main_window.h"
-#include "ui/status_label.h"
 #include "search/search_frame.h"
 #include "tests/widget_test_support.h"
+#include "ui/default_button.h"
+#include "ui/status_label.h"
 
 #include <QTest>
 #include <QtWidgets>

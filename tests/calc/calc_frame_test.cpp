@@ -1,7 +1,7 @@
 // The calculator tab in a window of its own: clicks, keypad keys, Enter and the clipboard.
-#include "ui/default_button.h"
 #include "calc/calc_frame.h"
 #include "tests/widget_test_support.h"
+#include "ui/default_button.h"
 
 #include <QApplication>
 #include <QClipboard>

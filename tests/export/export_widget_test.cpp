@@ -1,13 +1,13 @@
 // The copy and save dialogs driven like a user: opened from a button and a
 // menu item of a stand-in main window, filled, and read back from the
 // clipboard and the file.
-#include "ui/status_label.h"
 #include "export/copy_dialog.h"
 #include "export/directory_list.h"
 #include "export/export_commands.h"
 #include "export/save_dialog.h"
 #include "tests/page_fill.h"
 #include "tests/widget_test_support.h"
+#include "ui/status_label.h"
 
 #include <QAction>
 #include <QCheckBox>

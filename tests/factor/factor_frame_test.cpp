@@ -1,10 +1,10 @@
 // The factor tab driven like a user: type, choose the option, press Enter (which
 // presses Factor) or Clear, then read the list, the counters, the verdict, the
 // status line and any message.
-#include "ui/default_button.h"
-#include "ui/status_label.h"
 #include "factor/factor_frame.h"
 #include "tests/widget_test_support.h"
+#include "ui/default_button.h"
+#include "ui/status_label.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -33,7 +33,7 @@ const std::string untouched = " |  0 sec. | Ready to begin search (yellow) | Fac
 struct Tab {
     QWidget window;
     DefaultButton* defaultButton = new DefaultButton(&window);
-    FactorFrame* f = new FactorFrame(*defaultButton, &window);
+    FactorFrame* f = new FactorFrame(&window);
     QString message; // what the last run's message box said
 
     Tab() {
