@@ -65,11 +65,11 @@ TEST(PageStore, givesNothingOutsideItsPagesAndKeepsOnlyTheLastSearch) {
 // All 500000 pages of a search from 0 to 1E+10 under a 400 MB address-space
 // limit, in a child process so the limit ends with it.
 TEST(PageStore, aFullSearchRunsWithinA400MegabyteAddressSpace) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space";
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers reserve terabytes of address space";
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space";
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+    GTEST_SKIP() << "the sanitizers reserve terabytes of address space";
 #endif
 #endif
     const pid_t child = fork();
