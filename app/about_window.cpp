@@ -1,11 +1,10 @@
 // The About window: fixed texts in a "Program's Information:" frame and the
 // button that returns to the main window.
 #include "app/about_window.h"
-#include "app/secondary_window.h"
 
-#include "app/default_button.h"
+#include "ui/default_button.h"
+#include "ui/named.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,20 +14,14 @@
 namespace {
 
 QLabel* label(QWidget* parent, const char* name, const char* text) {
-    auto* l = new QLabel(QString::fromUtf8(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
+    return named(new QLabel(QString::fromUtf8(text), parent), name);
 }
 
 } // namespace
 
-AboutWindow::AboutWindow(QWidget* frmMain) : QWidget(nullptr), frmMain_(frmMain) {
-    setObjectName("About");
-    setWindowTitle(QStringLiteral("About Window"));
-    defaultButton_ = new DefaultButton(this);
-
-    auto* Frame1 = new QGroupBox(QStringLiteral("Program's Information:"), this);
-    Frame1->setObjectName("Frame1");
+AboutWindow::AboutWindow(QWidget* frmMain)
+    : SecondaryWindow(frmMain, "About", QStringLiteral("About Window")) {
+    auto* Frame1 = named(new QGroupBox(QStringLiteral("Program's Information:"), this), "Frame1");
     auto* grid = new QGridLayout(Frame1);
     grid->setHorizontalSpacing(16);
     struct Pair {
@@ -64,12 +57,12 @@ AboutWindow::AboutWindow(QWidget* frmMain) : QWidget(nullptr), frmMain_(frmMain)
                           "numbers.");
     Label12->setWordWrap(true);
 
-    cmdReturnToProgram = new QPushButton(QStringLiteral("&Return to Program"), this);
-    cmdReturnToProgram->setObjectName("cmdReturnToProgram");
+    cmdReturnToProgram =
+        named(new QPushButton(QStringLiteral("&Return to Program"), this), "cmdReturnToProgram");
     cmdReturnToProgram->setToolTip(QStringLiteral("Return to Program"));
     connect(cmdReturnToProgram, &QPushButton::clicked, this,
             &AboutWindow::cmdReturnToProgram_Click);
-    defaultButton_->set(cmdReturnToProgram);
+    defaultButton().set(cmdReturnToProgram);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
@@ -81,13 +74,5 @@ AboutWindow::AboutWindow(QWidget* frmMain) : QWidget(nullptr), frmMain_(frmMain)
 }
 
 void AboutWindow::cmdReturnToProgram_Click() {
-    hide();
-    returnToMainWindow(frmMain_);
-}
-
-// Accepted, so that a quit of the whole program is never held up here; closing
-// only hides the window, which keeps its state for the next opening.
-void AboutWindow::closeEvent(QCloseEvent* event) {
-    cmdReturnToProgram_Click();
-    event->accept();
+    returnToMainWindow();
 }

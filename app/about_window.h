@@ -1,12 +1,11 @@
 // The About window: the program's details, and the way back to the main window.
 #pragma once
 
-#include <QWidget>
+#include "ui/secondary_window.h"
 
-class DefaultButton;
 class QPushButton;
 
-class AboutWindow : public QWidget {
+class AboutWindow : public SecondaryWindow {
   public:
     // frmMain is disabled while this window is open and enabled again on the
     // way back.
@@ -17,11 +16,5 @@ class AboutWindow : public QWidget {
     QPushButton* cmdReturnToProgram = nullptr;
 
   protected:
-    // The frame's close button is a way back like "&Return to Program"; without
-    // this frmMain would stay disabled.
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    QWidget* frmMain_;
-    DefaultButton* defaultButton_ = nullptr;
+    void wayBack() override { cmdReturnToProgram_Click(); }
 };

@@ -3,12 +3,13 @@
 #include "app/main_window.h"
 
 #include "app/about_window.h"
-#include "app/default_button.h"
-#include "app/secondary_window.h"
 #include "calc/calc_frame.h"
 #include "export/export_commands.h"
 #include "factor/factor_frame.h"
+#include "search/page_navigator.h"
 #include "search/search_frame.h"
+#include "ui/default_button.h"
+#include "ui/named.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,8 +43,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createFrames() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    TabStrip1 = new QTabBar(central);
-    TabStrip1->setObjectName("TabStrip1");
+    TabStrip1 = named(new QTabBar(central), "TabStrip1");
     TabStrip1->addTab(QStringLiteral("Primes Search"));
     TabStrip1->addTab(QStringLiteral("Calculator"));
     TabStrip1->addTab(QStringLiteral("Factor a Number"));
@@ -55,32 +55,23 @@ void MainWindow::createFrames() {
     TabStrip1->installEventFilter(this);
     layout->addWidget(TabStrip1);
 
-    BigFrame_1 = new SearchFrame(*defaultButton_, central);
-    BigFrame_1->setObjectName("BigFrame_1");
-    BigFrame_2 = new CalcFrame(*defaultButton_, central);
-    BigFrame_2->setObjectName("BigFrame_2");
-    BigFrame_3 = new FactorFrame(*defaultButton_, central);
-    BigFrame_3->setObjectName("BigFrame_3");
+    BigFrame_1 = named(new SearchFrame(*defaultButton_, central), "BigFrame_1");
+    BigFrame_2 = named(new CalcFrame(*defaultButton_, central), "BigFrame_2");
+    BigFrame_3 = named(new FactorFrame(central), "BigFrame_3");
     for (int index = 1; index <= 3; ++index)
         layout->addWidget(frame(index), 1);
     setCentralWidget(central);
 }
 
 void MainWindow::createMenus() {
-    const auto item = [this](QMenu* menu, const char* name, const QString& caption) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+    const auto item = [](QMenu* menu, const char* name, const QString& caption) {
+        return named(menu->addAction(caption), name);
     };
     const auto separator = [](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
+        return named(menu->addSeparator(), name);
     };
     const auto menu = [this](const char* name, const QString& caption) {
-        QMenu* m = menuBar()->addMenu(caption);
-        m->setObjectName(QString::fromLatin1(name));
-        return m;
+        return named(menuBar()->addMenu(caption), name);
     };
     mnuFile = menu("mnuFile", QStringLiteral("&File"));
     mnuSave = item(mnuFile, "mnuSave", QStringLiteral("&Save"));
@@ -108,8 +99,9 @@ void MainWindow::connectCommands() {
     connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(mnuReset, &QAction::triggered, search, &SearchFrame::cmdReset_Click);
     connect(mnuClear, &QAction::triggered, search, &SearchFrame::cmdClear_Click);
-    connect(mnuNextPage, &QAction::triggered, search, &SearchFrame::mnuNextPage_Click);
-    connect(mnuPreviousPage, &QAction::triggered, search, &SearchFrame::mnuPreviousPage_Click);
+    PageNavigator* pages = &search->navigator();
+    connect(mnuNextPage, &QAction::triggered, pages, &PageNavigator::mnuNextPage_Click);
+    connect(mnuPreviousPage, &QAction::triggered, pages, &PageNavigator::mnuPreviousPage_Click);
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
 }
 
@@ -196,7 +188,7 @@ void MainWindow::TabStrip1_MouseUp(Qt::MouseButton button) {
 void MainWindow::mnuAbout_Click() {
     if (!about_)
         about_ = std::make_unique<AboutWindow>(this);
-    openOverMainWindow(about_.get(), this);
+    about_->openOverMainWindow();
 }
 
 // Ends the event loop at once: no window is asked to close and nothing is

@@ -36,7 +36,7 @@ struct Fnv {
 bool search(const char* from, const char* to, PageStore& store, SearchOutcome& outcome,
             double& seconds) {
     const auto checked = validateBounds(from, to);
-    if (const auto* error = std::get_if<BoundError>(&checked)) {
+    if (const auto* error = std::get_if<korvane::InputError>(&checked)) {
         std::fprintf(stderr, "%s\n", error->message.c_str());
         return false;
     }

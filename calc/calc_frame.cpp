@@ -2,7 +2,8 @@
 // the engine's display text; it keeps no calculator state of its own.
 #include "calc/calc_frame.h"
 
-#include "app/default_button.h"
+#include "ui/default_button.h"
+#include "ui/named.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -35,8 +36,7 @@ constexpr std::array specialFunctions{Special::Reciprocal, Special::Square, Spec
 
 // The display: read-only, right-aligned blue text, a little larger than the keys.
 QLineEdit* makeDisplay(QWidget* parent) {
-    auto* display = new QLineEdit(parent);
-    display->setObjectName("txtResult");
+    auto* display = named(new QLineEdit(parent), "txtResult");
     display->setReadOnly(true);
     display->setAlignment(Qt::AlignRight);
     QPalette blueText = display->palette();
@@ -86,9 +86,11 @@ CalcFrame::CalcFrame(DefaultButton& defaultButton, QWidget* parent)
     for (QPushButton* button : {ClearAnswer, cmdCopyAnswer, cmdPasteAnswer})
         commands->addWidget(button);
 
-    Label2 = new QLabel(
-        QStringLiteral("Keybaord can be used to enter values.  Values up to 1.79*10^308."), this);
-    Label2->setObjectName("Label2");
+    Label2 =
+        named(new QLabel(QStringLiteral(
+                             "Keybaord can be used to enter values.  Values up to 1.79*10^308."),
+                         this),
+              "Label2");
     Label2->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -124,8 +126,7 @@ void CalcFrame::makeButtons(QGridLayout* grid, const char* arrayName,
 }
 
 QPushButton* CalcFrame::makeButton(const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), this);
-    button->setObjectName(QString::fromLatin1(name));
+    auto* button = named(new QPushButton(QString::fromLatin1(caption), this), name);
     button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     return button;
 }

@@ -1,16 +1,15 @@
 // The copy dialog's controls, its "Copy All" box and the checks behind "Copy...".
 #include "export/copy_dialog.h"
 
-#include "app/default_button.h"
-#include "app/message_box.h"
-#include "app/named.h"
-#include "app/secondary_window.h"
 #include "export/export_engine.h"
 #include "export/gap_label.h"
-#include "search/range_search.h"
+#include "search/page_store.h"
+#include "ui/default_button.h"
+#include "ui/message_box.h"
+#include "ui/named.h"
+#include "ui/read_number.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,14 +32,8 @@ const QString label1Text = QStringLiteral("You can choose to copy any page(s) be
 
 CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::function<void()> copy,
                        std::function<void()> cancelling)
-    : QWidget(nullptr, Qt::Dialog), frmMain_(frmMain), lblPageTotal_(lblPageTotal),
-      copy_(std::move(copy)), cancelling_(std::move(cancelling)) {
-    // No parent: frmMain is disabled while this is open, and a disabled parent
-    // would disable its child windows too.
-    setObjectName("frmCopy");
-    setWindowTitle(QStringLiteral("Copy Options..."));
-    setAttribute(Qt::WA_QuitOnClose, false);
-
+    : SecondaryWindow(frmMain, "frmCopy", QStringLiteral("Copy Options..."), Qt::Dialog),
+      lblPageTotal_(lblPageTotal), copy_(std::move(copy)), cancelling_(std::move(cancelling)) {
     Image1 = named(new QLabel(this), "Image1");
     Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
     lblMax = named(new QLabel(this), "lblMax");
@@ -68,8 +61,7 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
 
     layOut();
 
-    defaultButton_ = new DefaultButton(this);
-    defaultButton_->set(cmdCopy);
+    defaultButton().set(cmdCopy);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &CopyDialog::cmdCancel_Click);
     connect(chkCopy, &QCheckBox::toggled, this, &CopyDialog::chkCopy_Click);
@@ -99,7 +91,7 @@ void CopyDialog::layOut() {
 
 void CopyDialog::UpdatelblMax() {
     lblMax->setText(lblPageTotal_->text());
-    if (korvane::exporting::offersCopyAll(lblMax->text().toStdString())) {
+    if (korvane::exporting::offersCopyAll(countIn(lblMax))) {
         chkCopy->setChecked(true);
         chkCopy->setEnabled(true);
     } else {
@@ -121,30 +113,15 @@ void CopyDialog::chkCopy_Click() {
 }
 
 void CopyDialog::cmdCopy_Click() {
-    using korvane::exporting::Focus;
     const auto error = korvane::exporting::checkCopyRequest(
-        Text1->text().toStdString(), Text2->text().toStdString(), lblMax->text().toStdString());
-    if (error) {
-        QLineEdit* focus = error->focus == Focus::First  ? Text1
-                           : error->focus == Focus::Last ? Text2
-                                                         : nullptr;
-        return showMessageThenFocus(this, QString::fromStdString(error->message), focus);
-    }
-    returnToMain();
+        Text1->text().toStdString(), Text2->text().toStdString(), countIn(lblMax));
+    if (error)
+        return refuseInput(this, *error, Text1, Text2);
+    returnToMainWindow();
     copy_();
 }
 
 void CopyDialog::cmdCancel_Click() {
-    returnToMain();
+    returnToMainWindow();
     cancelling_();
-}
-
-void CopyDialog::returnToMain() {
-    hide();
-    returnToMainWindow(frmMain_);
-}
-
-void CopyDialog::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    cmdCancel_Click();
 }

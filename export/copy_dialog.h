@@ -2,18 +2,17 @@
 // that frmMain's Copy puts on the clipboard.
 #pragma once
 
-#include <QWidget>
+#include "ui/secondary_window.h"
 
 #include <functional>
 
-class DefaultButton;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class CopyDialog : public QWidget {
+class CopyDialog : public SecondaryWindow {
   public:
     // `copy` and `cancelling` are frmMain's Copy and Cancelling; the dialog
     // reads the page total from lblPageTotal and gives frmMain back its input.
@@ -39,16 +38,13 @@ class CopyDialog : public QWidget {
     QLabel* Image1 = nullptr;
 
   protected:
-    // The frame's close button acts as "Close", so frmMain is never left disabled.
-    void closeEvent(QCloseEvent* event) override;
+    // The frame's close button acts as "Close".
+    void wayBack() override { cmdCancel_Click(); }
 
   private:
     void layOut();
-    void returnToMain();
 
-    QWidget* frmMain_;
     const QLabel* lblPageTotal_;
     std::function<void()> copy_;
     std::function<void()> cancelling_;
-    DefaultButton* defaultButton_ = nullptr;
 };

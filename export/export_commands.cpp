@@ -1,19 +1,18 @@
 // frmMain's side of copying and saving: opening the dialogs, Copy, Cancelling
-// and SaveFile, which writes through QSaveFile so a file is replaced whole or
+// and SaveFile, which commits through QSaveFile so a file is replaced whole or
 // not at all.
 #include "export/export_commands.h"
 
-#include "app/secondary_window.h"
-
-#include "app/default_button.h"
-#include "app/engine_failure.h"
-#include "app/message_box.h"
-#include "app/status_label.h"
-#include "common/number_text.h"
 #include "export/copy_dialog.h"
 #include "export/export_engine.h"
+#include "export/results_file.h"
 #include "export/save_dialog.h"
 #include "search/page_source.h"
+#include "ui/default_button.h"
+#include "ui/engine_failure.h"
+#include "ui/message_box.h"
+#include "ui/read_number.h"
+#include "ui/status_label.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -24,42 +23,29 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QWidget>
-#include <QWindow>
-
-#ifdef __linux__
-#include <fcntl.h>
-
-#include <cerrno>
-#endif
 
 namespace {
 
-// Reserving the whole size first reports a full disk before a single page is
-// written, and lets the file system lay the file out in one piece. Where the
-// file system cannot reserve, the write simply goes ahead.
-bool reserveSpace([[maybe_unused]] QSaveFile& file, [[maybe_unused]] std::size_t bytes,
-                  [[maybe_unused]] QString& reason) {
-#ifdef __linux__
-    if (::fallocate(file.handle(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes)) != 0 &&
-        (errno == ENOSPC || errno == EFBIG)) {
-        reason = qt_error_string(errno);
-        return false;
+// The results file as QSaveFile writes it: to a file beside the target that
+// replaces it on commit, and is thrown away when not committed (on an
+// exception too).
+class SavedFile : public korvane::exporting::StagedFile {
+  public:
+    explicit SavedFile(const QString& path) : file_(path) {}
+    // Unbuffered: the engine already hands over large pieces.
+    bool open() override { return file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    int handle() const override { return file_.handle(); }
+    bool write(std::string_view bytes) override {
+        const auto size = static_cast<qint64>(bytes.size());
+        return file_.write(bytes.data(), size) == size;
     }
-#endif
-    return true;
-}
+    bool commit() override { return file_.commit(); }
+    void cancel() override { file_.cancelWriting(); }
+    std::string errorText() const override { return file_.errorString().toStdString(); }
 
-// Starts the disk write of every 8 MiB already handed over, so that the flush
-// the commit makes finds little left and a large save ends sooner.
-void startDiskWrite([[maybe_unused]] QSaveFile& file, qint64& flushed, qint64 written) {
-    constexpr qint64 step = qint64{8} << 20;
-    if (written - flushed < step)
-        return;
-#ifdef __linux__
-    ::sync_file_range(file.handle(), flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
-#endif
-    flushed = written;
-}
+  private:
+    QSaveFile file_;
+};
 
 } // namespace
 
@@ -87,7 +73,7 @@ void ExportCommands::cmdCopy_Click() {
         copyDialog_->UpdatelblMax();
     }
     copyDialog_->Text2->setText(lblPageTotal_->text());
-    openOverMainWindow(copyDialog_, frmMain_);
+    copyDialog_->openOverMainWindow();
 }
 
 void ExportCommands::setEngine(Engine engine) {
@@ -105,8 +91,8 @@ void ExportCommands::Copy() {
     lblSearch_->setText(QStringLiteral("Copying..."));
     lblSearch_->repaint();
     // The dialog let only valid numbers through.
-    const double first = korvane::parseNumber(copyDialog_->Text1->text().toStdString()).value_or(1);
-    const double last = korvane::parseNumber(copyDialog_->Text2->text().toStdString()).value_or(0);
+    const double first = numberIn(copyDialog_->Text1).value_or(1);
+    const double last = numberIn(copyDialog_->Text2).value_or(0);
     const auto copy = [&] {
         const std::string text = engine_.joinPages(pages_, first, last);
         QGuiApplication::clipboard()->setText(
@@ -134,7 +120,7 @@ void ExportCommands::cmdSave_Click() {
     saveDialog_->refreshDrives();
     if (first)
         saveDialog_->Form_Load();
-    openOverMainWindow(saveDialog_, frmMain_);
+    saveDialog_->openOverMainWindow();
     saveDialog_->defaultButton().set(saveDialog_->cmdSave);
     saveDialog_->cmdSave->setFocus();
     saveDialog_->ProgressBar1->setValue(0);
@@ -144,49 +130,21 @@ void ExportCommands::cmdSave_Click() {
 
 void ExportCommands::SaveFile(double first, double last) {
     const QString path = saveDialog_->txtLocation->text();
-    QString reason;
-    const bool finished = completes(saveDialog_, QStringLiteral("save"),
-                                    [&] { reason = writeFile(path, first, last); });
-    if (finished && reason.isEmpty())
+    std::string reason;
+    const auto save = [&] {
+        SavedFile file(path);
+        reason = korvane::exporting::saveResults(
+            file, pages_, first, last, [this](float percent) { showProgress(percent); },
+            engine_.writeResults);
+    };
+    const bool finished = completes(saveDialog_, QStringLiteral("save"), save);
+    if (finished && reason.empty())
         return;
     saveDialog_->ProgressBar1->setValue(0);
     if (finished)
-        showMessage(saveDialog_, QStringLiteral("The results could not be saved to \"%1\".\n\n%2")
-                                     .arg(QDir::toNativeSeparators(path), reason));
-}
-
-// Writes the file whole or not at all (an unfinished QSaveFile is thrown away,
-// on an exception too) and gives the reason when it could not.
-QString ExportCommands::writeFile(const QString& path, double first, double last) {
-    QSaveFile file(path);
-    QString reason;
-    // Unbuffered: the engine already hands over large pieces.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reason = file.errorString();
-    } else if (!reserveSpace(file, korvane::exporting::resultsFileSize(pages_, first, last),
-                             reason)) {
-        file.cancelWriting();
-    } else {
-        qint64 handedOver = 0;
-        qint64 flushed = 0;
-        const auto sink = [&](std::string_view bytes) {
-            const auto size = static_cast<qint64>(bytes.size());
-            if (file.write(bytes.data(), size) != size)
-                return false;
-            handedOver += size;
-            startDiskWrite(file, flushed, handedOver);
-            return true;
-        };
-        const bool written = engine_.writeResults(pages_, first, last, sink,
-                                                  [this](float percent) { showProgress(percent); });
-        if (!written) {
-            reason = file.errorString();
-            file.cancelWriting(); // the old file, if any, stays as it was
-        } else if (!file.commit()) {
-            reason = file.errorString();
-        }
-    }
-    return reason;
+        showMessage(saveDialog_,
+                    QStringLiteral("The results could not be saved to \"%1\".\n\n%2")
+                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(reason)));
 }
 
 void ExportCommands::showProgress(float percent) {

@@ -4,6 +4,7 @@
 
 #include "export/drive_source.h"
 #include "export/export_engine.h"
+#include "export/results_file.h"
 
 #include <QObject>
 #include <QString>
@@ -37,10 +38,7 @@ class ExportCommands : public QObject {
     struct Engine {
         std::function<std::string(const korvane::search::PageSource&, double, double)> joinPages =
             korvane::exporting::joinPages;
-        std::function<bool(const korvane::search::PageSource&, double, double,
-                           const korvane::exporting::ByteSink&,
-                           const korvane::exporting::SaveProgress&)>
-            writeResults = korvane::exporting::writeResults;
+        korvane::exporting::ResultsWriter writeResults = korvane::exporting::writeResults;
     };
     void setEngine(Engine engine);
     // Where the save dialog takes its drives from at each opening.
@@ -54,7 +52,6 @@ class ExportCommands : public QObject {
     void Copy();
     void Cancelling();
     void SaveFile(double first, double last);
-    QString writeFile(const QString& path, double first, double last);
     void showProgress(float percent);
 
     QWidget* frmMain_;

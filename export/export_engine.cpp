@@ -14,32 +14,26 @@ namespace {
 constexpr std::string_view invalidNumber = "You have to enter a valid number!";
 constexpr std::string_view lineEnd = "\r\n";
 
-// A caption that is not a number counts as 0, so every span is refused
-// against it rather than accepted against garbage.
-double captionValue(std::string_view caption) {
-    return parseNumber(caption).value_or(0.0);
-}
-
 // Steps 1 to 6, shared by both dialogs.
 std::optional<InputError> checkSpan(std::string_view firstText, std::string_view lastText,
-                                    std::string_view totalCaption) {
+                                    std::size_t pageTotal) {
     const auto first = parseNumber(firstText);
     if (!first)
-        return InputError{std::string(invalidNumber), Focus::First};
+        return InputError{std::string(invalidNumber), InputField::First};
     const auto last = parseNumber(lastText);
     if (!last)
-        return InputError{std::string(invalidNumber), Focus::Last};
+        return InputError{std::string(invalidNumber), InputField::Second};
     if (*first < 1)
-        return InputError{"Your starting page cannot be less than 1!", Focus::First};
+        return InputError{"Your starting page cannot be less than 1!", InputField::First};
     if (*last < 1)
-        return InputError{"Your ending page cannot be less than 1!", Focus::Last};
+        return InputError{"Your ending page cannot be less than 1!", InputField::Second};
     if (intPart(*last) < intPart(*first))
-        return InputError{"Invalid entry!", Focus::Unchanged};
-    if (captionValue(totalCaption) < intPart(*last)) {
+        return InputError{"Invalid entry!", InputField::None};
+    if (static_cast<double>(pageTotal) < intPart(*last)) {
         std::string message(lastText);
         message += " is an invalid page number, the last page you can enter is ";
-        message += totalCaption;
-        return InputError{std::move(message), Focus::Unchanged};
+        message += decimalDigits(pageTotal);
+        return InputError{std::move(message), InputField::None};
     }
     return std::nullopt;
 }
@@ -58,29 +52,28 @@ std::size_t nearestPage(double x, std::size_t limit) {
 } // namespace
 
 std::optional<InputError> checkCopyRequest(std::string_view firstText, std::string_view lastText,
-                                           std::string_view maxCaption) {
-    if (auto error = checkSpan(firstText, lastText, maxCaption))
+                                           std::size_t pageTotal) {
+    if (auto error = checkSpan(firstText, lastText, pageTotal))
         return error;
     // The difference is taken before Int, so 1..1000 passes and 1..1001 does not.
     const double first = *parseNumber(firstText);
     const double last = *parseNumber(lastText);
     if (intPart(last - first) + 1 > static_cast<double>(maxCopyPages))
-        return InputError{"You can copy up to 1000 pages maximum!", Focus::Unchanged};
+        return InputError{"You can copy up to 1000 pages maximum!", InputField::None};
     return std::nullopt;
 }
 
 std::optional<InputError> checkSaveRequest(std::string_view firstText, std::string_view lastText,
-                                           std::string_view pageTotalCaption,
-                                           std::string_view fileName) {
-    if (auto error = checkSpan(firstText, lastText, pageTotalCaption))
+                                           std::size_t pageTotal, std::string_view fileName) {
+    if (auto error = checkSpan(firstText, lastText, pageTotal))
         return error;
     if (fileName.empty())
-        return InputError{"Enter a filename!", Focus::Unchanged};
+        return InputError{"Enter a filename!", InputField::None};
     return std::nullopt;
 }
 
-bool offersCopyAll(std::string_view pageTotalCaption) {
-    return intPart(captionValue(pageTotalCaption)) <= static_cast<double>(maxCopyPages);
+bool offersCopyAll(std::size_t pageTotal) {
+    return pageTotal <= maxCopyPages;
 }
 
 PageSpan pagesToExport(double first, double last, std::size_t pageCount) {

@@ -2,6 +2,8 @@
 // input checks of the copy and save dialogs. No Qt: the windows call in here.
 #pragma once
 
+#include "common/input_error.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -21,27 +23,18 @@ inline constexpr std::size_t maxCopyPages = 1000;
 // Line 1 of every results file.
 inline constexpr std::string_view resultsHeader = "Prime number generation:  Using Korvane 6";
 
-// Where a refused request sends the focus: the first-page box, the last-page
-// box, or nowhere.
-enum class Focus { First, Last, Unchanged };
-
-struct InputError {
-    std::string message;
-    Focus focus;
-};
-
-// The checks of "Copy..." in order; the first that fails is returned.
-// maxCaption is the page total the dialog shows.
+// The checks of "Copy..." in order; the first that fails is returned, its
+// focus on the first-page box (First) or the last-page box (Second).
+// pageTotal is the page total the dialog shows.
 std::optional<InputError> checkCopyRequest(std::string_view firstText, std::string_view lastText,
-                                           std::string_view maxCaption);
+                                           std::size_t pageTotal);
 
 // The checks of "Save" in order; the first that fails is returned.
 std::optional<InputError> checkSaveRequest(std::string_view firstText, std::string_view lastText,
-                                           std::string_view pageTotalCaption,
-                                           std::string_view fileName);
+                                           std::size_t pageTotal, std::string_view fileName);
 
-// Whether "Copy All" is offered for this page total caption.
-bool offersCopyAll(std::string_view pageTotalCaption);
+// Whether "Copy All" is offered for this page total.
+bool offersCopyAll(std::size_t pageTotal);
 
 // Pages first..last (both inclusive, 1-based) that a request really covers:
 // the typed values rounded to the nearest whole page, cut to the pages the

@@ -2,16 +2,15 @@
 // step with them, and the checks behind "Save".
 #include "export/save_dialog.h"
 
-#include "app/default_button.h"
-#include "app/message_box.h"
-#include "app/named.h"
-#include "app/secondary_window.h"
 #include "common/number_text.h"
 #include "export/directory_list.h"
 #include "export/export_engine.h"
+#include "ui/default_button.h"
+#include "ui/message_box.h"
+#include "ui/named.h"
+#include "ui/read_number.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -58,22 +57,12 @@ QString nearestExisting(QString path, const QString& root) {
     return QFileInfo(path).isDir() ? path : root;
 }
 
-std::optional<double> numberIn(const QLineEdit* box) {
-    return korvane::parseNumber(box->text().toStdString());
-}
-
 } // namespace
 
 SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
                        std::function<void(double, double)> saveFile)
-    : QWidget(nullptr, Qt::Dialog), frmMain_(frmMain), lblPageTotal_(lblPageTotal),
-      saveFile_(std::move(saveFile)) {
-    // No parent: frmMain is disabled while this is open, and a disabled parent
-    // would disable its child windows too.
-    setObjectName("Save");
-    setWindowTitle(QStringLiteral("Saving results to File"));
-    setAttribute(Qt::WA_QuitOnClose, false);
-
+    : SecondaryWindow(frmMain, "Save", QStringLiteral("Saving results to File"), Qt::Dialog),
+      lblPageTotal_(lblPageTotal), saveFile_(std::move(saveFile)) {
     Frame1 = named(new QGroupBox(QStringLiteral("Save Pages:"), this), "Frame1");
     chkPages = named(new QCheckBox(QStringLiteral("All Pages"), Frame1), "chkPages");
     Label6 = named(new QLabel(QStringLiteral("From page:"), Frame1), "Label6");
@@ -110,7 +99,6 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
 
     layOut();
 
-    defaultButton_ = new DefaultButton(this);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &SaveDialog::cmdCancel_Click);
     connect(Drives, &QComboBox::currentIndexChanged, this, &SaveDialog::Drives_Change);
@@ -241,16 +229,11 @@ void SaveDialog::chkPages_Click() {
 }
 
 void SaveDialog::cmdSave_Click() {
-    using korvane::exporting::Focus;
     const auto error = korvane::exporting::checkSaveRequest(
-        txtFrom->text().toStdString(), txtTo->text().toStdString(),
-        lblPageTotal_->text().toStdString(), Filename->text().toStdString());
-    if (error) {
-        QLineEdit* focus = error->focus == Focus::First  ? txtFrom
-                           : error->focus == Focus::Last ? txtTo
-                                                         : nullptr;
-        return showMessageThenFocus(this, QString::fromStdString(error->message), focus);
-    }
+        txtFrom->text().toStdString(), txtTo->text().toStdString(), countIn(lblPageTotal_),
+        Filename->text().toStdString());
+    if (error)
+        return refuseInput(this, *error, txtFrom, txtTo);
     if (mayReplace())
         saveFile_(*numberIn(txtFrom), *numberIn(txtTo));
 }
@@ -266,11 +249,5 @@ bool SaveDialog::mayReplace() {
 }
 
 void SaveDialog::cmdCancel_Click() {
-    hide();
-    returnToMainWindow(frmMain_);
-}
-
-void SaveDialog::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    cmdCancel_Click();
+    returnToMainWindow();
 }

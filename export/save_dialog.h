@@ -3,12 +3,10 @@
 #pragma once
 
 #include "export/drive_source.h"
-
-#include <QWidget>
+#include "ui/secondary_window.h"
 
 #include <functional>
 
-class DefaultButton;
 class DirectoryList;
 class QCheckBox;
 class QComboBox;
@@ -18,13 +16,11 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
-class SaveDialog : public QWidget {
+class SaveDialog : public SecondaryWindow {
   public:
     // `saveFile` is frmMain's SaveFile, given the typed first and last page.
     SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
                std::function<void(double first, double last)> saveFile);
-
-    DefaultButton& defaultButton() { return *defaultButton_; }
 
     // Where the drive list comes from; read again by refreshDrives.
     void setDriveSource(DriveSource source);
@@ -60,17 +56,15 @@ class SaveDialog : public QWidget {
     QPushButton* cmdCancel = nullptr;
 
   protected:
-    // The frame's close button acts as "Close", so frmMain is never left disabled.
-    void closeEvent(QCloseEvent* event) override;
+    // The frame's close button acts as "Close".
+    void wayBack() override { cmdCancel_Click(); }
 
   private:
     void layOut();
     void setLocation();
     bool mayReplace();
 
-    QWidget* frmMain_;
     const QLabel* lblPageTotal_;
     std::function<void(double, double)> saveFile_;
-    DefaultButton* defaultButton_ = nullptr;
     DriveSource driveSource_ = mountedDrives;
 };

@@ -186,6 +186,13 @@ std::string_view refusalMessage(InputKind kind) {
     return {};
 }
 
+std::optional<InputError> refusalOf(InputKind kind) {
+    const std::string_view message = refusalMessage(kind);
+    if (message.empty())
+        return std::nullopt;
+    return InputError{std::string(message), InputField::None};
+}
+
 namespace detail {
 
 std::vector<PrimePower> primeFactors(Whole n, long smoothBits) {

@@ -2,6 +2,8 @@
 // box, the first odd divisor, and the ascending list of all divisors.
 #pragma once
 
+#include "common/input_error.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -39,6 +41,10 @@ CheckedInput checkInput(std::string_view text);
 
 // The message a refused text gets; empty for Two and Number.
 std::string_view refusalMessage(InputKind kind);
+
+// The refusal the window shows for a refused text, nothing for Two and Number.
+// The tab has one box, and the focus stays where the user left it.
+std::optional<InputError> refusalOf(InputKind kind);
 
 struct PrimePower {
     Whole prime = 0;

@@ -2,13 +2,12 @@
 // list, the counters, the verdict and the status line.
 #include "factor/factor_frame.h"
 
-#include "app/default_button.h"
-#include "app/engine_failure.h"
-#include "app/message_box.h"
-#include "app/named.h"
-#include "app/status_label.h"
 #include "common/number_text.h"
 #include "factor/divisor_list_model.h"
+#include "ui/engine_failure.h"
+#include "ui/message_box.h"
+#include "ui/named.h"
+#include "ui/status_label.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -32,8 +31,7 @@ QString toQString(const std::string& text) {
 
 } // namespace
 
-FactorFrame::FactorFrame(DefaultButton& defaultButton, QWidget* parent)
-    : QWidget(parent), defaultButton_(defaultButton) {
+FactorFrame::FactorFrame(QWidget* parent) : QWidget(parent) {
     createControls();
     layOutControls();
     connect(cmdFactor, &QPushButton::clicked, this, &FactorFrame::cmdFactor_Click);
@@ -128,10 +126,8 @@ void FactorFrame::cmdFactor_Click() {
         lblyesno->setText(QStringLiteral("YES"));
         return;
     }
-    if (input.kind != InputKind::Number) {
-        showMessage(this, toQString(std::string(korvane::factor::refusalMessage(input.kind))));
-        return;
-    }
+    if (const auto refused = korvane::factor::refusalOf(input.kind))
+        return refuseInput(this, *refused, txtNumber);
     if (optFastest->isChecked()) {
         if (input.value % 2 == 0) {
             // Even numbers are answered at once, without a search.

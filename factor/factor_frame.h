@@ -10,7 +10,6 @@
 #include <optional>
 #include <string>
 
-class DefaultButton;
 class DivisorListModel;
 class QLabel;
 class QLineEdit;
@@ -20,7 +19,8 @@ class QRadioButton;
 
 class FactorFrame : public QWidget {
   public:
-    explicit FactorFrame(DefaultButton& defaultButton, QWidget* parent = nullptr);
+    // The window makes "Factor" its default button whenever this tab is shown.
+    explicit FactorFrame(QWidget* parent = nullptr);
 
     void cmdFactor_Click();
     void cmdClearance_Click();
@@ -66,7 +66,6 @@ class FactorFrame : public QWidget {
     void appendItem(std::string text);
     void setFactorsFound(int count);
 
-    DefaultButton& defaultButton_;
     Engine engine_;
     DivisorListModel* list_ = nullptr;
     int factorsFound_ = 0; // what lblFactors shows; a new run counts on from it

@@ -70,21 +70,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace korvane::exporting;
     const std::string_view in(reinterpret_cast<const char*>(data), size);
     const auto f = fields(in, 4);
-    const std::string total = korvane::decimalDigits(store().pageCount());
-    const std::string_view caption = f[2].empty() ? std::string_view(total) : f[2];
+    // The third text, when there is one, is the page total the dialog was shown.
+    const double shown = korvane::intPart(korvane::parseNumber(f[2]).value_or(0));
+    const std::size_t total = f[2].empty()   ? store().pageCount()
+                              : shown >= 1e6 ? std::size_t{1000000}
+                              : shown >= 1   ? static_cast<std::size_t>(shown)
+                                             : 0;
 
-    if (const auto refused = checkCopyRequest(f[0], f[1], caption); refused) {
+    if (const auto refused = checkCopyRequest(f[0], f[1], total); refused) {
         if (refused->message.empty())
             std::abort();
     } else {
         checkExport(f[0], f[1]);
     }
-    if (const auto refused = checkSaveRequest(f[0], f[1], caption, f[3]); refused) {
+    if (const auto refused = checkSaveRequest(f[0], f[1], total, f[3]); refused) {
         if (refused->message.empty())
             std::abort();
     } else {
         checkExport(f[0], f[1]);
     }
-    offersCopyAll(caption);
+    offersCopyAll(total);
     return 0;
 }

@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view to = cut == std::string_view::npos ? "" : rest.substr(cut + 1);
 
     const auto checked = validateBounds(from, to);
-    if (const auto* refused = std::get_if<BoundError>(&checked)) {
+    if (const auto* refused = std::get_if<korvane::InputError>(&checked)) {
         if (refused->message.empty())
             std::abort();
         return 0;

@@ -1,5 +1,5 @@
-// The "Primes Search" tab: bound boxes, SEARCH/Clear/Reset, the result labels
-// and the page view with its navigation.
+// The "Primes Search" tab: bound boxes, SEARCH/Clear/Reset, the result labels,
+// Save and Copy, and the page view, whose navigation is a class of its own.
 #pragma once
 
 #include "common/elapsed_time.h"
@@ -10,8 +10,8 @@
 #include <functional>
 
 class DefaultButton;
+class PageNavigator;
 class QAction;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -25,6 +25,9 @@ class SearchFrame : public QWidget {
 
     // The result pages of the last search (one empty page after Clear and Reset).
     const korvane::search::PageStore& pages() const { return pages_; }
+    // The page view's slider, arrows and Go To; the window's "&Next Page" and
+    // "&Previous Page" act on it.
+    PageNavigator& navigator() { return *navigator_; }
 
     // The window's "&Save", "&Copy" and "&Clear" menu items, whose enabled
     // state follows the search.
@@ -40,9 +43,6 @@ class SearchFrame : public QWidget {
     void cmdCalculate_Click();
     void cmdClear_Click();
     void cmdReset_Click();
-    void cmdGoTo_Click();
-    void mnuNextPage_Click();
-    void mnuPreviousPage_Click();
 
     // Controls, each named as its objectName.
     QLineEdit* txtFrom = nullptr;
@@ -56,6 +56,8 @@ class SearchFrame : public QWidget {
     QLabel* lblTime = nullptr;
     QLabel* lblPrimes = nullptr;
     QLabel* lblPercent = nullptr;
+    // The page view's controls, made and driven by the navigator; the tab
+    // names them too, as every control of the tab is reached through it.
     QPlainTextEdit* txtPrimes = nullptr;
     QSlider* Slider1 = nullptr;
     QPushButton* cmdBack = nullptr;
@@ -66,14 +68,16 @@ class SearchFrame : public QWidget {
     QLabel* lblPageTotal = nullptr;
     QLineEdit* txtGoTo = nullptr;
     QPushButton* cmdGoTo = nullptr;
-    QTimer* Timer1 = nullptr; // steps back while an arrow is held
-    QTimer* Timer2 = nullptr; // steps forward while an arrow is held
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls();
+    void createSearchControls();
+    void createNavigator();
     void createLayout();
     QWidget* boundsBox();
     QWidget* commandsBox();
@@ -81,38 +85,22 @@ class SearchFrame : public QWidget {
     QWidget* pageBox();
 
     void Prime3();
+    void showResults(const korvane::search::SearchOutcome& outcome);
     void Buttons();
     void abandonSearch();
     void showProgress(double percent);
     void ClearArray(int count);
-    void Slider1_Change();
-    void Timer1_Timer();
-    void Timer2_Timer();
     void setMenuItemsEnabled(bool enabled);
-    void showPage(double k);
 
-    // Pressing and releasing a mouse button on an arrow starts and stops its
-    // timer; the arrows have no click action of their own.
-    void cmdBack_MouseDown(Qt::MouseButton button);
-    void cmdBack_MouseUp(Qt::MouseButton button);
-    void PreviousPage_MouseDown(Qt::MouseButton button);
-    void PreviousPage_MouseUp(Qt::MouseButton button);
-    void cmdForward_MouseDown(Qt::MouseButton button);
-    void cmdForward_MouseUp(Qt::MouseButton button);
-    void NextPage_MouseDown(Qt::MouseButton button);
-    void NextPage_MouseUp(Qt::MouseButton button);
-
-    // Default-button moves: Enter searches from a bound box, goes to the page
-    // from the "Go to page:" box.
+    // Enter searches from a bound box.
     void txtFrom_GotFocus();
     void txtTo_GotFocus();
-    void txtGoTo_GotFocus();
-    void txtGoTo_Change();
 
     DefaultButton& defaultButton_;
     korvane::search::PageStore pages_;
     SearchEngine searchEngine_;
     korvane::ElapsedClock clock_;
+    PageNavigator* navigator_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QAction* mnuCopy_ = nullptr;
     QAction* mnuClear_ = nullptr;

@@ -5,6 +5,8 @@
 #include "app/main_window.h"
 #include "search/search_frame.h"
 #include "tests/widget_test_support.h"
+#include "ui/default_button.h"
+#include "ui/status_label.h"
 
 #include <QTest>
 #include <QtWidgets>

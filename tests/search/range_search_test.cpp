@@ -46,10 +46,10 @@ std::uint64_t bytesOf(const Pages& pages) {
 // that gets the focus, or the pages found, joined by "|".
 std::string searchOf(const char* from, const char* to) {
     const auto result = validateBounds(from, to);
-    if (const auto* error = std::get_if<BoundError>(&result))
-        return error->message + (error->focus == BoundField::From ? " [From]"
-                                 : error->focus == BoundField::To ? " [To]"
-                                                                  : "");
+    if (const auto* error = std::get_if<korvane::InputError>(&result))
+        return error->message + (error->focus == korvane::InputField::First    ? " [From]"
+                                 : error->focus == korvane::InputField::Second ? " [To]"
+                                                                               : "");
     PageStore store;
     runSearch(std::get<SearchRange>(result), store);
     std::string text = store.page(1);

@@ -1,5 +1,7 @@
 // The program's message boxes.
-#include "app/message_box.h"
+#include "ui/message_box.h"
+
+#include "common/input_error.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -23,8 +25,12 @@ void showMessage(QWidget* parent, const QString& text) {
     execBox(box, parent);
 }
 
-void showMessageThenFocus(QWidget* parent, const QString& text, QWidget* focus) {
-    showMessage(parent, text);
+void refuseInput(QWidget* parent, const korvane::InputError& error, QWidget* first,
+                 QWidget* second) {
+    showMessage(parent, QString::fromStdString(error.message));
+    QWidget* focus = error.focus == korvane::InputField::First    ? first
+                     : error.focus == korvane::InputField::Second ? second
+                                                                  : nullptr;
     if (focus)
         focus->setFocus();
 }

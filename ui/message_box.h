@@ -4,12 +4,18 @@
 class QString;
 class QWidget;
 
+namespace korvane {
+struct InputError;
+}
+
 // The text and an OK button. Modal; returns when the user has dismissed it.
 void showMessage(QWidget* parent, const QString& text);
 
-// showMessage, then the focus to `focus` (none when null): the way every
-// window refuses an input and points at the box to mend.
-void showMessageThenFocus(QWidget* parent, const QString& text, QWidget* focus);
+// The way every window refuses an input: the error's message, then the focus
+// to the box it names, `first` or `second` (left where it is for None or a
+// null box).
+void refuseInput(QWidget* parent, const korvane::InputError& error, QWidget* first,
+                 QWidget* second = nullptr);
 
 // The text with the buttons Yes and No; No is the default and Escape means No,
 // so only a deliberate Yes gives true.

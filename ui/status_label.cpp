@@ -1,4 +1,4 @@
-#include "app/status_label.h"
+#include "ui/status_label.h"
 
 #include <QColor>
 #include <QLabel>

@@ -5,13 +5,9 @@
 
 #include <QString>
 
-#include <exception>
 #include <functional>
 
 class QWidget;
-
-// Words for the failure in flight, without a closing full stop.
-QString failureReason(const std::exception_ptr& failure);
 
 // Runs `work`. When it throws, shows "The <what> could not be completed:
 // <reason>." over `parent` and returns false; the caller then puts its window

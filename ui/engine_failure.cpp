@@ -1,11 +1,15 @@
 // Catching engine failures at the window.
-#include "app/engine_failure.h"
+#include "ui/engine_failure.h"
 
-#include "app/message_box.h"
+#include "ui/message_box.h"
 
+#include <exception>
 #include <new>
 #include <system_error>
 
+namespace {
+
+// Words for the failure in flight, without a closing full stop.
 QString failureReason(const std::exception_ptr& failure) {
     QString reason;
     try {
@@ -24,6 +28,8 @@ QString failureReason(const std::exception_ptr& failure) {
         reason.chop(1);
     return reason.isEmpty() ? QStringLiteral("an unknown error") : reason;
 }
+
+} // namespace
 
 bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
     try {

@@ -1,5 +1,5 @@
 // Return and keypad Enter anywhere in the window press the current default button.
-#include "app/default_button.h"
+#include "ui/default_button.h"
 
 #include <QKeySequence>
 #include <QPushButton>

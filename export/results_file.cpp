@@ -1,0 +1,144 @@
+// The results file's write policy and the engine's own staged file.
+#include "export/results_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <system_error>
+#include <utility>
+
+namespace korvane::exporting {
+namespace {
+
+std::string errnoText(int error) {
+    return std::generic_category().message(error);
+}
+
+// Reserving the whole size first reports a full disk before a single page is
+// written, and lets the file system lay the file out in one piece. Where the
+// file system cannot reserve, the write simply goes ahead.
+bool reserveSpace(int fd, std::size_t bytes, std::string& reason) {
+#ifdef __linux__
+    if (fd >= 0 && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes)) != 0 &&
+        (errno == ENOSPC || errno == EFBIG)) {
+        reason = errnoText(errno);
+        return false;
+    }
+#else
+    (void)fd;
+    (void)bytes;
+    (void)reason;
+#endif
+    return true;
+}
+
+// Starts the disk write of every 8 MiB already handed over, so that the flush
+// the commit makes finds little left and a large save ends sooner.
+void startDiskWrite(int fd, std::size_t& flushed, std::size_t written) {
+    constexpr std::size_t step = std::size_t{8} << 20;
+    if (written - flushed < step)
+        return;
+#ifdef __linux__
+    if (fd >= 0)
+        ::sync_file_range(fd, static_cast<off_t>(flushed), static_cast<off_t>(written - flushed),
+                          SYNC_FILE_RANGE_WRITE);
+#else
+    (void)fd;
+#endif
+    flushed = written;
+}
+
+} // namespace
+
+std::string saveResults(StagedFile& file, const search::PageSource& store, double first,
+                        double last, const SaveProgress& progress, const ResultsWriter& write) {
+    if (!file.open())
+        return file.errorText();
+    std::string reason;
+    if (!reserveSpace(file.handle(), resultsFileSize(store, first, last), reason)) {
+        file.cancel();
+        return reason;
+    }
+    std::size_t handedOver = 0;
+    std::size_t flushed = 0;
+    const auto sink = [&](std::string_view bytes) {
+        if (!file.write(bytes))
+            return false;
+        handedOver += bytes.size();
+        startDiskWrite(file.handle(), flushed, handedOver);
+        return true;
+    };
+    if (!write(store, first, last, sink, progress)) {
+        reason = file.errorText();
+        file.cancel(); // the old file, if any, stays as it was
+    } else if (!file.commit()) {
+        reason = file.errorText();
+    }
+    return reason;
+}
+
+ReplacingFile::ReplacingFile(std::string target) : target_(std::move(target)) {}
+
+ReplacingFile::~ReplacingFile() {
+    discard();
+}
+
+bool ReplacingFile::open() {
+    discard();
+    std::string pattern = target_ + ".XXXXXX";
+    fd_ = ::mkstemp(pattern.data());
+    if (fd_ < 0)
+        return fail();
+    staged_ = std::move(pattern);
+    // mkstemp makes the file private; a results file is an ordinary one.
+    ::fchmod(fd_, 0644);
+    return true;
+}
+
+bool ReplacingFile::write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail();
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool ReplacingFile::commit() {
+    if (fd_ < 0)
+        return false;
+    const bool done = ::fsync(fd_) == 0 && ::close(std::exchange(fd_, -1)) == 0 &&
+                      std::rename(staged_.c_str(), target_.c_str()) == 0;
+    if (!done) {
+        fail();
+        discard();
+        return false;
+    }
+    staged_.clear();
+    return true;
+}
+
+void ReplacingFile::cancel() {
+    discard();
+}
+
+bool ReplacingFile::fail() {
+    error_ = errnoText(errno);
+    return false;
+}
+
+void ReplacingFile::discard() {
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    if (!staged_.empty())
+        std::remove(std::exchange(staged_, {}).c_str());
+}
+
+} // namespace korvane::exporting

@@ -1,0 +1,80 @@
+// The search tab's page view and its ways about the pages: the slider, the
+// four arrows that page while held down (through two timers), and "Go to
+// page:". The search command, Clear and Reset stay with the tab.
+#pragma once
+
+#include <QObject>
+
+class DefaultButton;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QTimer;
+class QWidget;
+
+namespace korvane::search {
+class PageStore;
+}
+
+class PageNavigator : public QObject {
+  public:
+    // Makes the controls as children of `frame`, in tab order, for the tab to
+    // lay out; reads its pages from `pages`, which the tab fills.
+    PageNavigator(QWidget* frame, DefaultButton& defaultButton,
+                  const korvane::search::PageStore& pages);
+
+    // After a search: `last` pages, the last one on view.
+    void showLastPage(int last);
+    // Back to the one empty page 1 of 1, the view cleared.
+    void showNoPages();
+    // The "Go to page:" box back to "1".
+    void resetGoTo();
+    // The number of pages the slider spans.
+    int pageCount() const;
+
+    void cmdGoTo_Click();
+    void mnuNextPage_Click();
+    void mnuPreviousPage_Click();
+
+    // The slider between its two arrows, and the two boxes below the view.
+    QHBoxLayout* sliderRow() const;
+    QWidget* viewingBox(QWidget* parent) const;
+    QWidget* goToBox(QWidget* parent) const;
+
+    QPlainTextEdit* txtPrimes = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QSlider* Slider1 = nullptr;
+    QPushButton* cmdForward = nullptr;
+    QPushButton* PreviousPage = nullptr;
+    QLabel* lblPageNow = nullptr;
+    QLabel* lblPageTotal = nullptr;
+    QPushButton* NextPage = nullptr;
+    QLineEdit* txtGoTo = nullptr;
+    QPushButton* cmdGoTo = nullptr;
+    QTimer* Timer1 = nullptr; // steps back while an arrow is held
+    QTimer* Timer2 = nullptr; // steps forward while an arrow is held
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void createControls(QWidget* frame);
+    void showPage(double k);
+    void Slider1_Change();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    // Pressing and releasing a mouse button on an arrow starts and stops its
+    // timer; the arrows have no click action of their own.
+    void arrowPressed(QObject* arrow, Qt::MouseButton button);
+    void arrowReleased(QObject* arrow, Qt::MouseButton button);
+    // Enter goes to the page once the "Go to page:" box is in use.
+    void txtGoTo_Change();
+    void txtGoTo_GotFocus();
+
+    QWidget* frame_;
+    DefaultButton& defaultButton_;
+    const korvane::search::PageStore& pages_;
+};
