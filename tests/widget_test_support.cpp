@@ -1,32 +1,9 @@
 #include "tests/widget_test_support.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
-
-namespace {
-
-QString caption(const QAbstractButton* button) {
-    return button ? button->text() : QString();
-}
-
-void record(SeenMessage& seen, const QMessageBox* box) {
-    seen.shown = true;
-    seen.text = box->text();
-    seen.title = box->windowTitle();
-    seen.iconless = box->icon() == QMessageBox::NoIcon;
-    QStringList captions;
-    for (const QAbstractButton* button : box->buttons())
-        captions << caption(button);
-    seen.buttons = captions.join(u' ');
-    seen.defaultButton = caption(box->defaultButton());
-    seen.escapeButton = caption(box->escapeButton());
-}
-
-} // namespace
 
 QString Controls::text(const char* name) const {
     const QObject* control = get<QObject>(name);
@@ -36,26 +13,10 @@ QString Controls::text(const char* name) const {
     return QStringLiteral("<no text>");
 }
 
-bool Controls::enabled(const char* name) const {
-    return get<QObject>(name)->property("enabled").toBool();
-}
-
-bool Controls::red(const char* label) const {
-    return get<QWidget>(label)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
-}
-
 QString Controls::focus() const {
     const QWidget* focused = QApplication::focusWidget();
     return focused && focused->window() == root->window() ? focused->objectName()
                                                           : QStringLiteral("none");
-}
-
-bool Controls::focusIs(const char* name) const {
-    return QTest::qWaitFor([&] { return focus() == QLatin1String(name); });
-}
-
-bool Controls::becomesActive() const {
-    return QTest::qWaitFor([&] { return QApplication::activeWindow() == root; });
 }
 
 QString Controls::defaultButton() const {
@@ -64,10 +25,6 @@ QString Controls::defaultButton() const {
         if (button->isDefault())
             names << button->objectName();
     return names.join(u' ');
-}
-
-void Controls::click(const char* name) const {
-    QTest::mouseClick(get<QWidget>(name), Qt::LeftButton);
 }
 
 void Controls::type(const char* box, const QString& text) const {
@@ -82,11 +39,6 @@ void Controls::key(QKeyCombination key) const {
     QWidget* focused = QApplication::focusWidget();
     QWidget* target = focused && focused->window() == root->window() ? focused : root;
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
-}
-
-void Controls::expectTexts(std::initializer_list<std::pair<const char*, const char*>> rows) const {
-    for (const auto& [name, expected] : rows)
-        EXPECT_EQ(text(name), QString::fromUtf8(expected)) << "the text of " << name;
 }
 
 Controls shownWindow(const char* name) {
@@ -106,20 +58,26 @@ Response clickButton(QMessageBox::StandardButton button) {
     };
 }
 
-Response pressKey(Qt::Key key) {
-    return [key](QMessageBox* box) { QTest::keyClick(box, key); };
-}
-
 SeenMessage catchMessage(const std::function<void()>& action, const Response& respond) {
     SeenMessage seen;
     const Response answer = respond ? respond : clickButton(QMessageBox::Ok);
+    const auto caption = [](const QAbstractButton* b) { return b ? b->text() : QString(); };
     QTimer poll;
     poll.setInterval(5);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        record(seen, box);
+        QStringList captions;
+        for (const QAbstractButton* button : box->buttons())
+            captions << caption(button);
+        seen = {true,
+                box->text(),
+                box->windowTitle(),
+                box->icon() == QMessageBox::NoIcon,
+                captions.join(u' '),
+                caption(box->defaultButton()),
+                caption(box->escapeButton())};
         answer(box);
     });
     poll.start();

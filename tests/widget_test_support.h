@@ -2,8 +2,10 @@
 // of its controls, and message boxes read and answered as a user would.
 #pragma once
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -13,7 +15,7 @@
 #include <ostream>
 #include <utility>
 
-// Lets failed comparisons and their notes print texts.
+// Lets failed comparisons and their notes print texts...
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
     return out << text.toStdString();
 }
@@ -27,41 +29,49 @@ template <> class testing::internal::FormatForComparison<const char*, QString> {
     static std::string Format(const char* value) { return PrintToString(value); }
 };
 
-// Finds a child by objectName and type, failing the test when it is missing.
-template <typename T> T* child(const QObject* root, const char* name) {
-    T* found = root ? root->findChild<T*>(QString::fromLatin1(name)) : nullptr;
-    EXPECT_NE(found, nullptr) << "no control named " << name;
-    return found;
-}
-
 // A window's controls by name, as a user sees and works them.
 struct Controls {
     QWidget* root = nullptr;
 
-    template <typename T = QWidget> T* get(const char* name) const { return child<T>(root, name); }
+    // Finds a child by objectName and type, failing the test when it is missing.
+    template <typename T = QWidget> T* get(const char* name) const {
+        T* found = root ? root->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+        EXPECT_NE(found, nullptr) << "no control named " << name;
+        return found;
+    }
     // The caption, text or title the control shows.
     QString text(const char* name) const;
-    bool enabled(const char* name) const;
+    bool enabled(const char* name) const {
+        return get<QObject>(name)->property("enabled").toBool();
+    }
     bool checked(const char* name) const {
         return get<QObject>(name)->property("checked").toBool();
     }
     // Whether a label shows its text in the red of work under way.
-    bool red(const char* label) const;
+    bool red(const char* label) const {
+        return get(label)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    }
     // The name of the control with the focus, and of the button Enter presses.
     QString focus() const;
     QString defaultButton() const;
     // Waits a moment for the focus, or the activation, which the window
     // system may give only after a message box or another window closed.
-    bool focusIs(const char* name) const;
-    bool becomesActive() const;
-
-    void click(const char* name) const;
+    bool focusIs(const char* name) const {
+        return QTest::qWaitFor([&] { return focus() == QLatin1String(name); });
+    }
+    bool becomesActive() const {
+        return QTest::qWaitFor([&] { return QApplication::activeWindow() == root; });
+    }
+    void click(const char* name) const { QTest::mouseClick(get(name), Qt::LeftButton); }
     // Replaces a box's text as a user would: click in, select all, type.
     void type(const char* box, const QString& text) const;
     // A key pressed where the focus is in this window.
     void key(QKeyCombination key) const;
     // Each named control shows its text.
-    void expectTexts(std::initializer_list<std::pair<const char*, const char*>> rows) const;
+    void expectTexts(std::initializer_list<std::pair<const char*, const char*>> rows) const {
+        for (const auto& [name, expected] : rows)
+            EXPECT_EQ(text(name), QString::fromUtf8(expected)) << "the text of " << name;
+    }
 };
 
 // The shown top-level window of that objectName (a dialog, the About window).
@@ -78,11 +88,13 @@ struct SeenMessage {
     QString escapeButton;  // the caption Escape presses
 };
 
-// How the test answers a message box.
+// How the test answers a message box: a button clicked, or a key pressed in
+// it as a user answering from the keyboard.
 using Response = std::function<void(QMessageBox* box)>;
 Response clickButton(QMessageBox::StandardButton button);
-// Presses a key in the box, as a user answering from the keyboard.
-Response pressKey(Qt::Key key);
+inline Response pressKey(Qt::Key key) {
+    return [key](QMessageBox* box) { QTest::keyClick(box, key); };
+}
 
 // Runs `action`; if it opens a modal message box, records it and answers it
 // (by default with OK).

@@ -64,10 +64,10 @@ TEST_F(PagingTest, heldArrowsKeepSteppingUntilReleased) {
 // Only the left button starts an arrow's timer; the release of any button stops
 // the first back arrow's, only the left button's the others'.
 TEST_F(PagingTest, arrowsStartOnTheLeftButtonAndOnlyTheFirstBackArrowStopsOnAny) {
+    // clang-format off
     const std::tuple<const char*, const char*, bool> rows[] = {{"cmdBack", "Timer1", true},
-                                                               {"PreviousPage", "Timer1", false},
-                                                               {"cmdForward", "Timer2", false},
-                                                               {"NextPage", "Timer2", false}};
+        {"PreviousPage", "Timer1", false}, {"cmdForward", "Timer2", false}, {"NextPage", "Timer2", false}};
+    // clang-format on
     const auto running = [&](const char* timer) { return get<QTimer>(timer)->isActive(); };
     for (const auto& [name, timer, rightReleaseStops] : rows) {
         SCOPED_TRACE(name);
@@ -87,14 +87,10 @@ TEST_F(PagingTest, arrowsStartOnTheLeftButtonAndOnlyTheFirstBackArrowStopsOnAny)
 // The caption shows the page as typed; "5.5" rounds to a page that does not
 // exist, and the last one stays on view.
 TEST_F(PagingTest, goToShowsTheTypedPageAndItsCaptionAsTyped) {
-    for (const auto& [typed, expected] : {std::pair{"2", 2},
-                                          {"02", 2},
-                                          {"2.5", 2},
-                                          {"3.5", 4},
-                                          {"1", 1},
-                                          {" 4 ", 4},
-                                          {"5", 5},
-                                          {"5.5", 5}}) {
+    // clang-format off
+    for (const auto& [typed, expected] : {std::pair{"2", 2}, {"02", 2}, {"2.5", 2}, {"3.5", 4},
+                                          {"1", 1}, {" 4 ", 4}, {"5", 5}, {"5.5", 5}}) {
+        // clang-format on
         SCOPED_TRACE(typed);
         slider()->setValue(expected == 1 ? 3 : 1);
         type("txtGoTo", typed);
@@ -109,13 +105,10 @@ TEST_F(PagingTest, goToRefusesPagesOutsideTheResults) {
     const char* const invalid = "Please enter a valid page number!";
     const char* const low = "Please enter a page number greater than 1!";
     slider()->setValue(3);
-    for (const auto& [typed, message] : {std::pair{"abc", invalid},
-                                         {"", invalid},
-                                         {"6", invalid},
-                                         {"1e9", invalid},
-                                         {"0", low},
-                                         {"0.9", low},
-                                         {"-2", low}}) {
+    // clang-format off
+    for (const auto& [typed, message] : {std::pair{"abc", invalid}, {"", invalid}, {"6", invalid},
+                                         {"1e9", invalid}, {"0", low}, {"0.9", low}, {"-2", low}}) {
+        // clang-format on
         SCOPED_TRACE(typed);
         type("txtGoTo", typed);
         EXPECT_EQ(catchMessage([&] { click("cmdGoTo"); }).text, message);

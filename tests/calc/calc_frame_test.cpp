@@ -39,16 +39,13 @@ TEST_F(CalcTabTest, controlsCarryTheirNamesAndCaptions) {
 }
 
 TEST_F(CalcTabTest, clicksEvaluateLeftToRight) {
-    const std::pair<const char*, const char*> steps[] = {
-        {"cmdNumber_2", "2"},     {"cmdSign_2", "2"},
-        {"cmdNumber_3", "3"},     {"cmdSign_0", "5"},
-        {"cmdNumber_4", "4"},     {"cmdEquals", "20"},
-        {"cmdSpecial_1", "400"},  {"cmdSpecial_2", "20"},
-        {"cmdSpecial_0", "0.05"}, {"cmdSign_1", "0.05"},
-        {"cmdNumber_10", "."},    {"cmdNumber_5", ".5"},
-        {"cmdEquals", "0.1"},     {"cmdSpecial_3", "3.14159265358979"},
-        {"ClearAnswer", ""},
-    };
+    // clang-format off
+    const std::pair<const char*, const char*> steps[] = {{"cmdNumber_2", "2"}, {"cmdSign_2", "2"},
+        {"cmdNumber_3", "3"}, {"cmdSign_0", "5"}, {"cmdNumber_4", "4"}, {"cmdEquals", "20"},
+        {"cmdSpecial_1", "400"}, {"cmdSpecial_2", "20"}, {"cmdSpecial_0", "0.05"},
+        {"cmdSign_1", "0.05"}, {"cmdNumber_10", "."}, {"cmdNumber_5", ".5"}, {"cmdEquals", "0.1"},
+        {"cmdSpecial_3", "3.14159265358979"}, {"ClearAnswer", ""}};
+    // clang-format on
     for (const auto& [button, expected] : steps) {
         click(button);
         EXPECT_EQ(display(), expected) << "after " << button;

@@ -18,18 +18,11 @@ TEST(NumberText, readsEveryFormOfTheRule) {
     const struct {
         const char* text;
         double value;
-    } rows[] = {{"  12  ", 12},
-                {"\t7\t", 7},
-                {"007", 7},
-                {"5.", 5},
-                {"+.5", 0.5},
-                {"2.5e-3", 0.0025},
-                {"-1.5E2", -150},
-                {"0e999999", 0},
-                {"1e-400", 0},
-                {"1.79769313486232E+308", largest},
-                {"-1.79769313486232E+308", -largest},
-                {"0.0000179769313486232E+313", largest}};
+    } rows[] = {// clang-format off
+        {"  12  ", 12}, {"\t7\t", 7}, {"007", 7}, {"5.", 5}, {"+.5", 0.5}, {"2.5e-3", 0.0025},
+        {"-1.5E2", -150}, {"0e999999", 0}, {"1e-400", 0}, {"1.79769313486232E+308", largest},
+        {"-1.79769313486232E+308", -largest}, {"0.0000179769313486232E+313", largest}};
+    // clang-format on
     for (const auto& row : rows) {
         const auto value = parseNumber(row.text);
         ASSERT_TRUE(value.has_value()) << row.text;
@@ -59,21 +52,14 @@ TEST(NumberText, generalFormWritesFifteenDigitsAndExponentStyle) {
     const struct {
         double value;
         const char* text;
-    } rows[] = {{1.0 / 3, "0.333333333333333"},
-                {2.0 / 3, "0.666666666666667"},
-                {std::sqrt(2.0), "1.4142135623731"},
-                {20, "20"},
-                {0.1 + 0.2, "0.3"},
-                {1e14, "100000000000000"},
-                {999999999999999.9, "1E+15"},
-                {123456789012345678.0, "1.23456789012346E+17"},
-                {-2.5e100, "-2.5E+100"},
-                {largest, "1.79769313486232E+308"},
-                {0.0001, "0.0001"},
-                {0.00001, "1E-05"},
-                {-1.5e-7, "-1.5E-07"},
-                {-0.0, "0"},
-                {5e-324, "4.94065645841247E-324"}};
+    } rows[] = {// clang-format off
+        {1.0 / 3, "0.333333333333333"}, {2.0 / 3, "0.666666666666667"},
+        {std::sqrt(2.0), "1.4142135623731"}, {20, "20"}, {0.1 + 0.2, "0.3"},
+        {1e14, "100000000000000"}, {999999999999999.9, "1E+15"},
+        {123456789012345678.0, "1.23456789012346E+17"}, {-2.5e100, "-2.5E+100"},
+        {largest, "1.79769313486232E+308"}, {0.0001, "0.0001"}, {0.00001, "1E-05"},
+        {-1.5e-7, "-1.5E-07"}, {-0.0, "0"}, {5e-324, "4.94065645841247E-324"}};
+    // clang-format on
     for (const auto& row : rows)
         EXPECT_EQ(generalForm(row.value), row.text) << row.text;
 }
@@ -99,26 +85,20 @@ TEST(NumberText, hashFormatRoundsToWholeDigitsOrNothing) {
     const struct {
         double value;
         const char* text;
-    } rows[] = {{0.5, ""},    {-0.4, ""},
-                {1.5, "2"},   {2.5, "2"},
-                {37.2, "37"}, {99.5, "100"},
-                {-3.6, "-4"}, {12345678901234567890.0, "12345678901234567168"}};
+    } rows[] = {// clang-format off
+        {0.5, ""}, {-0.4, ""}, {1.5, "2"}, {2.5, "2"}, {37.2, "37"}, {99.5, "100"}, {-3.6, "-4"},
+        {12345678901234567890.0, "12345678901234567168"}};
+    // clang-format on
     for (const auto& row : rows)
         EXPECT_EQ(hashFormat(row.value), row.text) << row.value;
 }
 
-TEST(NumberText, nearestEvenSendsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(nearestEven(2.5), 2);
-    EXPECT_EQ(nearestEven(3.5), 4);
-    EXPECT_EQ(nearestEven(-2.5), -2);
-    EXPECT_EQ(nearestEven(0.49), 0);
-}
-
-TEST(NumberText, intPartRoundsDownEvenBelowZero) {
+// nearestEven sends halves to the even neighbour, intPart rounds down even
+// below zero, and the largest whole is written exactly.
+TEST(NumberText, roundsAndWritesWholeNumbers) {
+    for (const auto& [value, nearest] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.49, 0}})
+        EXPECT_EQ(nearestEven(value), nearest) << "nearestEven(" << value << ")";
     EXPECT_EQ(intPart(2.7), 2);
     EXPECT_EQ(intPart(-2.5), -3);
-}
-
-TEST(NumberText, decimalDigitsWritesTheLargestWholeExactly) {
     EXPECT_EQ(decimalDigits(18446744073709551615u), "18446744073709551615");
 }

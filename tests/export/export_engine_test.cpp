@@ -2,9 +2,7 @@
 #include "export/export_engine.h"
 #include "export/results_file.h"
 
-#include "search/range_search.h"
 #include "tests/page_fill.h"
-#include "tests/reference_pages.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +15,6 @@
 
 using namespace korvane::exporting;
 using korvane::search::PageSource;
-using korvane::search::PageStore;
 
 namespace {
 
@@ -64,10 +61,11 @@ TEST(Export, fileHasOneCrLfLinePerPageAndTheClipboardJoinsThem) {
         {{"a", "b", "c"}, 1.6, 1.4, "", "", {}}, // rounded ends that cross
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "pages " << c.first << " to " << c.last);
         const Exported out = exportOf(LiteralPages(c.pages), c.first, c.last);
-        EXPECT_EQ(out.bytes, header + c.body) << c.first << ".." << c.last;
-        EXPECT_EQ(out.clip, c.clip);
-        EXPECT_TRUE(c.progress.empty() || out.progress == c.progress);
+        EXPECT_EQ(out.bytes, header + c.body) << "the file";
+        EXPECT_EQ(out.clip, c.clip) << "the clipboard";
+        EXPECT_TRUE(c.progress.empty() || out.progress == c.progress) << "progress reports";
         for (float p : out.progress)
             EXPECT_TRUE(p >= 0 && p <= 100) << p;
     }
@@ -83,55 +81,6 @@ TEST(ResultsFile, goesToTheSinkInBoundedPiecesAndStopsWhenItFails) {
     EXPECT_FALSE(writeResults(store, 1, 5000, sink));
     ASSERT_EQ(pieces.size(), 3u);
     EXPECT_LE(std::max({pieces[0], pieces[1], pieces[2]}), std::size_t{1} << 20);
-}
-
-// Copy and save read the pages the store makes on request; spans across each
-// change of digit count, the open last page and page 1's "2" come out byte for
-// byte as the trial-division listing.
-TEST(Export, spansOfASearchAreMadeByteForByteAcrossEveryPageBreak) {
-    const struct {
-        const char* name;
-        std::uint64_t first, last;
-    } rows[] = {
-        {"page 1 begins with 2, then 4 and 5 digits", 0, 30000},
-        {"5 to 6 digits", 99000, 101000},
-        {"6 to 7 digits", 999000, 1001000},
-        {"7 to 8 digits", 9998000, 10002000},
-        {"8 to 9 digits", 99990000, 100010000},
-        {"9 to 10 digits", 999990000, 1000010000},
-        {"10 to 11 digits, the open last page", 9999990000, 10000010000},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const std::vector<std::string> pages = referenceSearch(row.first, row.last).pages;
-        PageStore store;
-        korvane::search::runSearch({row.first, row.last}, store);
-        ASSERT_EQ(store.pageCount(), pages.size());
-        const auto n = static_cast<double>(pages.size());
-        // Every page, each page alone, and the pages on each side of the middle.
-        std::vector<std::pair<double, double>> spans{{1, n}, {n / 2, n / 2 + 1}};
-        for (double k = 1; k <= n; ++k)
-            spans.emplace_back(k, k);
-        for (const auto& [first, last] : spans) {
-            const Exported made = exportOf(store, first, last);
-            const Exported expected = exportOf(LiteralPages(pages), first, last);
-            EXPECT_EQ(made.bytes, expected.bytes) << first << ".." << last;
-            EXPECT_EQ(made.clip, expected.clip) << first << ".." << last;
-        }
-    }
-}
-
-// After Clear the result is the one empty page that the page total "1"
-// announces: the file has its empty line, the clipboard the empty text.
-TEST(Export, theEmptyResultIsOneEmptyPage) {
-    PageStore store;
-    korvane::search::runSearch({0, 100000}, store);
-    store.clear();
-    const Exported out = exportOf(store, 1, 1);
-    EXPECT_EQ(out.bytes, header + "\r\n");
-    EXPECT_EQ(out.bytes.size(), 47u);
-    EXPECT_EQ(out.clip, "");
-    EXPECT_EQ(exportOf(PageStore(), 1, 1).bytes, header + "\r\n"); // and at start-up
 }
 
 TEST(DialogChecks, firstFailingStepAnswersWithItsFocus) {

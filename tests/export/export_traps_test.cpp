@@ -136,18 +136,13 @@ TEST_F(SaveDialogBrowsingTest, theDriveListIsReadAgainAtEveryOpeningAndKeepsTheC
 }
 
 TEST(DriveSource, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsAreNot) {
-    const std::tuple<const char*, const char*, bool> rows[] = {
-        {"/", "ext4", true},
-        {"/home", "btrfs", true},
-        {"/media/ann/STICK", "vfat", true},
-        {"/run/media/ann/DISC", "iso9660", true},
-        {"/run/user/1000", "tmpfs", false},
-        {"/run", "tmpfs", false},
-        {"/proc", "proc", false},
-        {"/sys/fs/cgroup", "cgroup2", false},
-        {"/dev/shm", "tmpfs", false},
-        {"/snap/core/1", "squashfs", false},
-        {"/mnt/data", "autofs", false}};
+    // clang-format off
+    const std::tuple<const char*, const char*, bool> rows[] = {{"/", "ext4", true},
+        {"/home", "btrfs", true}, {"/media/ann/STICK", "vfat", true}, {"/run/media/ann/DISC", "iso9660", true},
+        {"/run/user/1000", "tmpfs", false}, {"/run", "tmpfs", false}, {"/proc", "proc", false},
+        {"/sys/fs/cgroup", "cgroup2", false}, {"/dev/shm", "tmpfs", false},
+        {"/snap/core/1", "squashfs", false}, {"/mnt/data", "autofs", false}};
+    // clang-format on
     for (const auto& [root, type, offered] : rows)
         EXPECT_EQ(isFileVolume(root, type), offered) << root;
 }
@@ -157,11 +152,11 @@ TEST(DriveSource, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsAreNot
 TEST_F(ExportTest, aSixDigitPageTotalIsNeverClippedWhateverTheFont) {
     search("1000000000", "1250000000");
     const Controls copy = openCopy();
+    // clang-format off
     const std::tuple<const char*, int, bool> rows[] = {{"DejaVu Sans Condensed", 10, false},
-                                                       {"DejaVu Sans Condensed", 13, true},
-                                                       {"DejaVu Sans", 9, false},
-                                                       {"DejaVu Serif", 16, true},
-                                                       {"DejaVu Sans Mono", 11, false}};
+        {"DejaVu Sans Condensed", 13, true}, {"DejaVu Sans", 9, false}, {"DejaVu Serif", 16, true},
+        {"DejaVu Sans Mono", 11, false}};
+    // clang-format on
     auto* total = copy.get<QLabel>("lblMax");
     for (const auto& [family, points, bold] : rows) {
         SCOPED_TRACE(QString("%1 %2%3").arg(family).arg(points).arg(bold ? " bold" : ""));

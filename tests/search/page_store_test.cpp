@@ -1,5 +1,5 @@
-// The page store: the one empty page it starts and clears to, what it gives
-// outside its pages, and a search that stays within a small address space.
+// The page store: what it gives outside its pages, and a search that stays
+// within a small address space.
 #include "search/range_search.h"
 
 #include <gtest/gtest.h>
@@ -11,37 +11,6 @@
 #include <string>
 
 using namespace korvane::search;
-
-namespace {
-
-void expectOneEmptyPage(const PageStore& store) {
-    EXPECT_TRUE(store.empty());
-    EXPECT_EQ(store.pageCount(), 1u);
-    EXPECT_EQ(store.page(1), "");
-    EXPECT_EQ(store.totalBytes(), 0u);
-    EXPECT_EQ(store.spanBytes(1, 1), 0u);
-    int made = 0;
-    store.makePages(1, 1, [&](std::string_view text) {
-        EXPECT_EQ(text, "");
-        return ++made > 0;
-    });
-    EXPECT_EQ(made, 1);
-}
-
-} // namespace
-
-TEST(PageStore, startsAndClearsToTheOneEmptyPageThatThePageTotalAnnounces) {
-    PageStore store;
-    {
-        SCOPED_TRACE("at start-up");
-        expectOneEmptyPage(store);
-    }
-    runSearch({0, 20000}, store);
-    EXPECT_FALSE(store.empty());
-    store.clear();
-    SCOPED_TRACE("after clear");
-    expectOneEmptyPage(store);
-}
 
 TEST(PageStore, givesNothingOutsideItsPagesAndKeepsOnlyTheLastSearch) {
     PageStore store;
