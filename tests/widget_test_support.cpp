@@ -22,8 +22,8 @@ SeenMessage catchMessage(const std::function<void()>& action, const Response& re
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        seen =
-            SeenMessage{true, box->text(), box->windowTitle(), box->icon() == QMessageBox::NoIcon};
+        seen = {true, box->text(), box->windowTitle(), box->icon() == QMessageBox::NoIcon, {},
+                {},   {}};
         for (const QAbstractButton* button : box->buttons())
             seen.buttons += (seen.buttons.isEmpty() ? "" : " ") + button->text();
         seen.defaultButton = caption(box->defaultButton());
