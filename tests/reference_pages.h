@@ -3,39 +3,27 @@
 // prime appended at a time. Small ranges only.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 struct ReferenceResult {
     std::vector<std::string> pages{""}; // page 1 exists even without a prime
-    std::uint64_t primes = 0;
-    std::uint64_t lastPrime = 0;
-    bool storeFull = false;
-    bool openPageFull = false;
+    std::uint64_t primes = 0, lastPrime = 0;
+    bool storeFull = false, openPageFull = false;
 };
 
 inline bool isPrimeByTrialDivision(std::uint64_t n) {
-    if (n < 2)
-        return false;
-    if (n % 2 == 0)
-        return n == 2;
-    for (std::uint64_t d = 3; d * d <= n; d += 2)
+    for (std::uint64_t d = 2; d * d <= n; ++d)
         if (n % d == 0)
             return false;
-    return true;
-}
-
-// Characters after which a page is full, by the digits of its last prime.
-inline std::size_t referenceThreshold(std::size_t digits) {
-    const std::size_t byDigits[] = {0, 0, 0, 0, 1370, 1340, 1220, 1200, 1120, 1250, 1100};
-    return digits < std::size(byDigits) ? byDigits[digits] : 0;
+    return n >= 2;
 }
 
 inline ReferenceResult referenceSearch(std::uint64_t first, std::uint64_t last,
-                                       std::size_t maxPages = 500000,
-                                       std::size_t maxOpenPageBytes = 1000000) {
+                                       std::size_t maxPages, std::size_t maxOpenPageBytes) {
+    // Characters after which a page is full, by the digits of its last prime.
+    const std::size_t thresholds[] = {0, 0, 0, 0, 1370, 1340, 1220, 1200, 1120, 1250, 1100};
     ReferenceResult r;
     bool pageClosed = false;
     for (std::uint64_t n = first; n <= last; ++n) {
@@ -54,8 +42,8 @@ inline ReferenceResult referenceSearch(std::uint64_t first, std::uint64_t last,
         r.pages.back() += text;
         ++r.primes;
         r.lastPrime = n;
-        const std::size_t threshold = referenceThreshold(digits.size());
-        pageClosed = threshold != 0 && r.pages.back().size() >= threshold;
+        pageClosed = digits.size() >= 4 && digits.size() < 11 &&
+                     r.pages.back().size() >= thresholds[digits.size()];
     }
     return r;
 }

@@ -2,25 +2,16 @@
 // of its controls, and message boxes read and answered as a user would.
 #pragma once
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QString>
 #include <QTest>
-#include <QWidget>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <initializer_list>
-#include <ostream>
-#include <utility>
 
 // Lets failed comparisons and their notes print texts...
 inline std::ostream& operator<<(std::ostream& out, const QString& text) {
     return out << text.toStdString();
-}
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
 }
 // ... and the literal a text is compared with, which GoogleTest would print as
 // an address.
@@ -40,20 +31,31 @@ struct Controls {
         return found;
     }
     // The caption, text or title the control shows.
-    QString text(const char* name) const;
-    bool enabled(const char* name) const {
-        return get<QObject>(name)->property("enabled").toBool();
+    QString text(const char* name) const {
+        const QObject* control = get<QObject>(name);
+        for (const char* property : {"plainText", "title", "text"})
+            if (control && control->property(property).isValid())
+                return control->property(property).toString();
+        return QStringLiteral("<no text>");
     }
-    bool checked(const char* name) const {
-        return get<QObject>(name)->property("checked").toBool();
-    }
+    bool enabled(const char* n) const { return get<QObject>(n)->property("enabled").toBool(); }
+    bool checked(const char* n) const { return get<QObject>(n)->property("checked").toBool(); }
     // Whether a label shows its text in the red of work under way.
-    bool red(const char* label) const {
-        return get(label)->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    bool red(const char* label) const { return get(label)->palette().windowText() == Qt::red; }
+    // The control with the focus in this window (or null), its name ("none"),
+    // and the names of the buttons Enter presses.
+    QWidget* focused() const {
+        QWidget* focused = QApplication::focusWidget();
+        return focused && focused->window() == root->window() ? focused : nullptr;
     }
-    // The name of the control with the focus, and of the button Enter presses.
-    QString focus() const;
-    QString defaultButton() const;
+    QString focus() const { return focused() ? focused()->objectName() : QString("none"); }
+    QString defaultButton() const {
+        QStringList names;
+        for (const QPushButton* button : root->findChildren<QPushButton*>())
+            if (button->isDefault())
+                names << button->objectName();
+        return names.join(u' ');
+    }
     // Waits a moment for the focus, or the activation, which the window
     // system may give only after a message box or another window closed.
     bool focusIs(const char* name) const {
@@ -64,9 +66,16 @@ struct Controls {
     }
     void click(const char* name) const { QTest::mouseClick(get(name), Qt::LeftButton); }
     // Replaces a box's text as a user would: click in, select all, type.
-    void type(const char* box, const QString& text) const;
+    void type(const char* box, const QString& text) const {
+        click(box);
+        get<QLineEdit>(box)->selectAll();
+        QTest::keyClick(get(box), Qt::Key_Delete);
+        QTest::keyClicks(get(box), text);
+    }
     // A key pressed where the focus is in this window.
-    void key(QKeyCombination key) const;
+    void key(QKeyCombination key) const {
+        QTest::keyClick(focused() ? focused() : root, key.key(), key.keyboardModifiers());
+    }
     // Each named control shows its text.
     void expectTexts(std::initializer_list<std::pair<const char*, const char*>> rows) const {
         for (const auto& [name, expected] : rows)
@@ -80,12 +89,10 @@ Controls shownWindow(const char* name);
 // What a message box showed before the test closed it.
 struct SeenMessage {
     bool shown = false;
-    QString text;
-    QString title;
+    QString text, title;
     bool iconless = false;
-    QString buttons;       // the captions, in order, joined by blanks ("&Yes &No")
-    QString defaultButton; // the caption Enter presses
-    QString escapeButton;  // the caption Escape presses
+    // The captions in order, joined by blanks ("&Yes &No"); those Enter and Escape press.
+    QString buttons, defaultButton, escapeButton;
 };
 
 // How the test answers a message box: a button clicked, or a key pressed in

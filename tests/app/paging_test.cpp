@@ -37,12 +37,11 @@ TEST_F(PagingTest, sliderAndMenuStepsShowThePageAndNeverPageZero) {
     QTest::keyClick(slider(), Qt::Key_Home); // the slider's lowest position, 0
     expectShown(1);
     EXPECT_TRUE(page().startsWith("2 3 5 7 11 13 "));
-    slider()->setValue(5);
     const std::tuple<const char*, QAction*, int> steps[] = {
-        {"next on the last page", w->mnuNextPage, 5}, {"previous", w->mnuPreviousPage, 4},
-        {"previous", w->mnuPreviousPage, 3},          {"previous", w->mnuPreviousPage, 2},
-        {"previous", w->mnuPreviousPage, 1},          {"previous on page 1", w->mnuPreviousPage, 1},
-        {"next from page 1", w->mnuNextPage, 2}};
+        {"previous on page 1", w->mnuPreviousPage, 1},
+        {"next", w->mnuNextPage, 2},
+        {"next on the last page", w->mnuNextPage, 5},
+        {"previous", w->mnuPreviousPage, 4}};
     for (const auto& [name, item, expected] : steps) {
         SCOPED_TRACE(name);
         item->trigger();
@@ -61,36 +60,10 @@ TEST_F(PagingTest, heldArrowsKeepSteppingUntilReleased) {
     expectShown(1);
 }
 
-// Only the left button starts an arrow's timer; the release of any button stops
-// the first back arrow's, only the left button's the others'.
-TEST_F(PagingTest, arrowsStartOnTheLeftButtonAndOnlyTheFirstBackArrowStopsOnAny) {
-    // clang-format off
-    const std::tuple<const char*, const char*, bool> rows[] = {{"cmdBack", "Timer1", true},
-        {"PreviousPage", "Timer1", false}, {"cmdForward", "Timer2", false}, {"NextPage", "Timer2", false}};
-    // clang-format on
-    const auto running = [&](const char* timer) { return get<QTimer>(timer)->isActive(); };
-    for (const auto& [name, timer, rightReleaseStops] : rows) {
-        SCOPED_TRACE(name);
-        QWidget* arrow = get(name);
-        QTest::mousePress(arrow, Qt::RightButton);
-        EXPECT_FALSE(running("Timer1") || running("Timer2")) << "right press";
-        QTest::mouseRelease(arrow, Qt::RightButton);
-        QTest::mousePress(arrow, Qt::LeftButton);
-        EXPECT_TRUE(running(timer)) << "left press";
-        QTest::mouseRelease(arrow, Qt::RightButton);
-        EXPECT_EQ(running(timer), !rightReleaseStops) << "right release while held";
-        QTest::mouseRelease(arrow, Qt::LeftButton);
-        EXPECT_FALSE(running("Timer1") || running("Timer2")) << "left release";
-    }
-}
-
 // The caption shows the page as typed; "5.5" rounds to a page that does not
 // exist, and the last one stays on view.
 TEST_F(PagingTest, goToShowsTheTypedPageAndItsCaptionAsTyped) {
-    // clang-format off
-    for (const auto& [typed, expected] : {std::pair{"2", 2}, {"02", 2}, {"2.5", 2}, {"3.5", 4},
-                                          {"1", 1}, {" 4 ", 4}, {"5", 5}, {"5.5", 5}}) {
-        // clang-format on
+    for (const auto& [typed, expected] : {std::pair{"02", 2}, {"3.5", 4}, {" 1 ", 1}, {"5.5", 5}}) {
         SCOPED_TRACE(typed);
         slider()->setValue(expected == 1 ? 3 : 1);
         type("txtGoTo", typed);
@@ -105,10 +78,7 @@ TEST_F(PagingTest, goToRefusesPagesOutsideTheResults) {
     const char* const invalid = "Please enter a valid page number!";
     const char* const low = "Please enter a page number greater than 1!";
     slider()->setValue(3);
-    // clang-format off
-    for (const auto& [typed, message] : {std::pair{"abc", invalid}, {"", invalid}, {"6", invalid},
-                                         {"1e9", invalid}, {"0", low}, {"0.9", low}, {"-2", low}}) {
-        // clang-format on
+    for (const auto& [typed, message] : {std::pair{"abc", invalid}, {"6", invalid}, {"0.9", low}}) {
         SCOPED_TRACE(typed);
         type("txtGoTo", typed);
         EXPECT_EQ(catchMessage([&] { click("cmdGoTo"); }).text, message);
