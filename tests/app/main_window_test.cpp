@@ -45,6 +45,27 @@ TEST_F(MainWindowTest, menusHoldTheirItemsInOrderWithoutShortcuts) {
     expectTexts({{"mnuFile", "&File"}, {"mnuView", "&View"}, {"mnuHelp", "&Help"}});
 }
 
+// Only a left release switches frames, but every release sets the frame's
+// default and focus again, since pressing the strip took them away.
+TEST_F(MainWindowTest, tabReleaseSwitchesOnTheLeftButtonOnlyButAlwaysSetsDefaultAndFocus) {
+    const std::tuple<const char*, int, Qt::MouseButton, int, const char*, const char*> rows[] = {
+        {"left on Calculator", 2, Qt::LeftButton, 2, "cmdEquals", "cmdEquals"},
+        {"right on Factor keeps Calculator", 3, Qt::RightButton, 2, "cmdEquals", "cmdEquals"},
+        {"left on Factor", 3, Qt::LeftButton, 3, "cmdFactor", "txtNumber"},
+        {"left on Search moves no focus", 1, Qt::LeftButton, 1, "cmdCalculate", "TabStrip1"}};
+    for (const auto& [name, tab, button, shown, defaultName, focusName] : rows) {
+        SCOPED_TRACE(name);
+        for (QPushButton* other : w->findChildren<QPushButton*>())
+            other->setDefault(false);
+        w->TabStrip1->setFocus();
+        w->TabStrip1->setCurrentIndex(tab - 1); // as the arrow keys may, ahead of the frames
+        QTest::mouseClick(w->TabStrip1, button, {}, w->TabStrip1->tabRect(tab - 1).center());
+        EXPECT_EQ(shownFrame(), shown);
+        EXPECT_EQ(defaultButton(), defaultName);
+        EXPECT_EQ(focus(), focusName);
+    }
+}
+
 // Each key lands where a left release on the tab would; the search tab moves no focus.
 TEST_F(MainWindowTest, theKeyboardReachesEveryTabInTurnAndWraps) {
     const std::tuple<const char*, QKeyCombination, int, const char*> rows[] = {
