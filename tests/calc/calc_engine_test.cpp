@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-using korvane::CalcEngine;
-using korvane::Operator;
-using korvane::Special;
+using namespace korvane;
 
 namespace {
 
@@ -57,27 +55,20 @@ constexpr const char* pi = "3.14159265358979";
 
 } // namespace
 
-TEST(CalcEngine, evaluatesStrictlyLeftToRight) {
+TEST(CalcEngine, evaluatesStrictlyLeftToRightAndFailuresEmptyIt) {
     run({
         {"* 2 + 3 * 4 =", {"", "2", "2", "3", "5", "4", "20"}},
         {"5 + - 2 =", {"5", "5", "5", "2", "3"}},
         {"0 - 5 * 0 =", {"0", "0", "5", "-5", "0", "0"}},
         {"0 0 7 + 1 =", {"0", "00", "007", "007", "1", "8"}},
         {". = . + 1 =", {".", ".", ".", ".", "1", "1"}},
-        {"6 / 2 - 1 =", {"6", "6", "2", "3", "1", "2"}},
         {"2 + 3 = = * 2 = 7 =", {"2", "2", "3", "5", "5", "5", "2", "10", "7", "7"}},
         {"5 + 3 C 4 =", {"5", "5", "3", "", "4", "4"}},
-    });
-}
-
-TEST(CalcEngine, failuresEmptyTheCalculator) {
-    run({
+        // Failures empty the calculator.
         {"5 + = * 2 =", {"5", "5", "Error!", "Error!", "2", "2"}},
         {"5 / 0 =", {"5", "5", "0", divByZero}},
         {"5 / p:-0 =", {"5", "5", "-0", divByZero}},
-        {"5 / . =", {"5", "5", ".", divByZero}},
         {"1 . 2 . 3 + 1 =", {"1", "1.", "1.2", "1.2.", "1.2.3", "1.2.3", "1", "Error!"}},
-        {"5 / 0 + 3 =", {"5", "5", "0", divByZero, "3", "3"}},
         {"p:1E308 * 1 0 =", {"1E308", "1E308", "1", "10", "Error!"}},
         {"p:1E308 + p:1E308 - 2 =", {"1E308", "1E308", "1E308", "Error!", "2", "2"}},
         {"p:1E200 x^2", {"1E200", "Error!"}},
@@ -88,34 +79,24 @@ TEST(CalcEngine, failuresEmptyTheCalculator) {
     });
 }
 
-TEST(CalcEngine, specialsAndPasteActOnTheNumberBeingEntered) {
+TEST(CalcEngine, specialsAndPasteActOnTheNumberBeingEnteredAndResultsKeepFullPrecision) {
     run({
         {"4 sqrt sqrt", {"4", "2", "1.4142135623731"}},
         {"9 + 7 sqrt 1 =", {"9", "9", "7", "2.64575131106459", "1", "10"}},
         {"3 x^2 + 4 1/x =", {"3", "9", "9", "4", "0.25", "9.25"}},
-        {"2 + 2 = x^2 1", {"2", "2", "2", "4", "16", "1"}},
         {"sqrt 5 + sqrt 3 =", {"", "5", "5", "5", "3", "8"}},
         {"0 1/x pi 2 + pi =", {"0", "Error!", pi, "2", "2", pi, "5.14159265358979"}},
         {"0 - 4 = sqrt", {"0", "0", "4", "-4", "Error!"}},
         {". x^2", {".", "Error!"}},
-        {"5 + p:2.5 =", {"5", "5", "2.5", "7.5"}},
-        {"4 p:16 sqrt 3", {"4", "16", "4", "3"}},
         {"p:-2.5e+1 * p:+4E-1 =", {"-2.5e+1", "-2.5e+1", "+4E-1", "-10"}},
         // The 3 is still being typed after each refusal.
         {"9 + 3 p: p:abc p:1.2.3 p:1E400 p:none p:. p:1,5 4 =",
          {"9", "9", "3", "3", "3", "3", "3", "3", "3", "3", "34", "43"}},
-    });
-}
-
-// A result keeps its whole value behind its 15-digit display; what the user
-// typed or pasted counts as typed.
-TEST(CalcEngine, resultsKeepTheirFullPrecision) {
-    run({
+        // A result keeps its whole value behind its 15-digit display; what the
+        // user typed or pasted counts as typed.
         {"1 / 3 * 3 =", {"1", "1", "3", "0.333333333333333", "3", "1"}},
-        {"1 / 3 = * 3 =", {"1", "1", "3", "0.333333333333333", "0.333333333333333", "3", "1"}},
         {"2 sqrt x^2", {"2", "1.4142135623731", "2"}},
         {"3 1/x * 3 =", {"3", "0.333333333333333", "0.333333333333333", "3", "1"}},
-        {"pi / pi =", {pi, pi, pi, "1"}},
         {"p:0.333333333333333 * 3 =",
          {"0.333333333333333", "0.333333333333333", "3", "0.999999999999999"}},
         {"1 / 3 = 5 * 3 =", {"1", "1", "3", "0.333333333333333", "5", "5", "3", "15"}},
