@@ -2,6 +2,7 @@
 // "Search Completed..." is on screen, with the percentage repaints counted.
 // Run it on a real or virtual display: xvfb-run build/bench/korvane-window-timing
 #include "app/main_window.h"
+#include "search/page_navigator.h"
 #include "search/search_frame.h"
 
 #include <QApplication>
@@ -68,7 +69,7 @@ int main(int argc, char* argv[]) {
         tab->lblPercent->removeEventFilter(&counter);
         const QByteArray status = tab->lblSearch->text().toUtf8();
         const QByteArray primes = tab->lblPrimes->text().toUtf8();
-        const QByteArray pages = tab->lblPageTotal->text().toUtf8();
+        const QByteArray pages = tab->navigator().lblPageTotal->text().toUtf8();
 
         const auto clearStart = Clock::now();
         tab->cmdClear->click();

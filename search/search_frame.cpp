@@ -107,18 +107,6 @@ void SearchFrame::createSearchControls() {
 
 void SearchFrame::createNavigator() {
     navigator_ = new PageNavigator(this, defaultButton_, pages_);
-    txtPrimes = navigator_->txtPrimes;
-    Slider1 = navigator_->Slider1;
-    cmdBack = navigator_->cmdBack;
-    cmdForward = navigator_->cmdForward;
-    PreviousPage = navigator_->PreviousPage;
-    NextPage = navigator_->NextPage;
-    lblPageNow = navigator_->lblPageNow;
-    lblPageTotal = navigator_->lblPageTotal;
-    txtGoTo = navigator_->txtGoTo;
-    cmdGoTo = navigator_->cmdGoTo;
-    Timer1 = navigator_->Timer1;
-    Timer2 = navigator_->Timer2;
 }
 
 QWidget* SearchFrame::boundsBox() {
@@ -182,7 +170,7 @@ void SearchFrame::createLayout() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
     layout->addWidget(lblSearch);
-    layout->addWidget(txtPrimes, 1);
+    layout->addWidget(navigator_->txtPrimes, 1);
     layout->addLayout(navigator_->sliderRow());
     layout->addWidget(pageBox());
 }

@@ -56,20 +56,6 @@ class SearchFrame : public QWidget {
     QLabel* lblTime = nullptr;
     QLabel* lblPrimes = nullptr;
     QLabel* lblPercent = nullptr;
-    // The page view's controls, made and driven by the navigator; the tab
-    // names them too, as every control of the tab is reached through it.
-    QPlainTextEdit* txtPrimes = nullptr;
-    QSlider* Slider1 = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdForward = nullptr;
-    QPushButton* PreviousPage = nullptr;
-    QPushButton* NextPage = nullptr;
-    QLabel* lblPageNow = nullptr;
-    QLabel* lblPageTotal = nullptr;
-    QLineEdit* txtGoTo = nullptr;
-    QPushButton* cmdGoTo = nullptr;
-    QTimer* Timer1 = nullptr;
-    QTimer* Timer2 = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
