@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     limits.maxPages = maxPages;
     limits.parallelFrom = split ? 0 : limits.parallelFrom;
     const SearchOutcome outcome = runSearch(range, store, {}, limits);
-    const auto expected = referenceSearch(range.first, range.last, maxPages).pages;
+    const auto expected =
+        referenceSearch(range.first, range.last, maxPages, limits.maxOpenPageBytes).pages;
     if (store.pageCount() != expected.size() || outcome.pageCount != expected.size())
         std::abort();
     for (std::size_t k = 1; k <= expected.size(); ++k)
