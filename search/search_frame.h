@@ -14,10 +14,7 @@ class PageNavigator;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
-class QSlider;
-class QTimer;
 
 class SearchFrame : public QWidget {
   public:
