@@ -90,6 +90,13 @@ TEST_F(SearchTabTest, aSearchThatOutgrowsItsLastPageEndsWithAMessage) {
     EXPECT_TRUE(page().endsWith(" 10001920723"));
 }
 
+TEST_F(SearchTabTest, aSearchThatFillsEveryPageEndsWithAMessageAndItsPercentage) {
+    const SeenMessage seen = catchMessage([&] { search("0", "1e10"); });
+    EXPECT_EQ(seen.text, "All 500000 result pages are full: the search stopped after 1196077591.");
+    EXPECT_EQ(text("lblPageTotal"), "500000");
+    EXPECT_EQ(text("lblPercent"), "12") << "the percentage reached";
+}
+
 TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
     const std::tuple<const char*, std::function<void()>, bool, const char*, const char*,
                      const char*>
