@@ -339,11 +339,16 @@ TEST_F(ExportTest, theDriveListIsReadAgainAtEveryOpening) {
     offered(drives, {b.path(), here}); // an unreadable drive is left out
     EXPECT_EQ(drives->currentData().toString(), here);
     drives->setCurrentIndex(drives->findData(b.path()));
+    ASSERT_TRUE(QDir(b.path()).mkpath("deep/er"));
+    save.get<DirectoryList>("Directory")->setPath(b.path(), b.filePath("deep/er"));
     save.click("cmdCancel");
+    ASSERT_TRUE(QDir(b.filePath("deep")).removeRecursively());
     mounted = {a.path(), b.path()};
     save = openSave();
     offered(drives, {a.path(), b.path(), here}); // one mounted since is offered
     EXPECT_EQ(drives->currentData().toString(), b.path()) << "the choice is kept";
+    EXPECT_EQ(save.text("txtLocation"), b.filePath("Results.txt"))
+        << "a removed folder gives way to its nearest existing parent";
 }
 
 TEST(DriveSource, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsAreNot) {
