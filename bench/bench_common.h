@@ -7,5 +7,6 @@ double peakRssMb();
 // Each takes the arguments after its subcommand and returns the exit status.
 int benchSearch(int argc, char** argv);
 int benchPage(int argc, char** argv);
+int benchStats(int argc, char** argv);
 int benchFactor(int argc, char** argv);
 int benchExport(int argc, char** argv);

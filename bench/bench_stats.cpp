@@ -1,0 +1,52 @@
+// korvane-bench stats FROM TO: times the statistics of a range (the walk and
+// li) as the statistics window asks for them after a search of that range.
+#include "bench/bench_common.h"
+#include "search/bounds.h"
+#include "search/range_statistics.h"
+
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <variant>
+
+namespace {
+
+using namespace korvane::search;
+
+// Fixed-point text with `decimals` digits after the point.
+std::string fixed(double x, int decimals) {
+    char text[64];
+    return {text,
+            std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, decimals).ptr};
+}
+
+std::string whole(std::uint64_t n) {
+    char text[24];
+    return {text, std::to_chars(text, text + sizeof text, n).ptr};
+}
+
+} // namespace
+
+int benchStats(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("usage: korvane-bench stats FROM TO\n", stderr);
+        return 2;
+    }
+    const auto checked = validateBounds(argv[0], argv[1]);
+    if (const auto* error = std::get_if<korvane::InputError>(&checked)) {
+        std::fputs((error->message + "\n").c_str(), stderr);
+        return 1;
+    }
+    const SearchRange range = std::get<SearchRange>(checked);
+    const auto start = std::chrono::steady_clock::now();
+    const RangeStatistics s = computeStatistics({range.first, range.last, false}).value();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const std::string line = "primes=" + whole(s.primeCount) + " twins=" + whole(s.twinPairs) +
+                             " gap=" + whole(s.largestGap) + " gap_start=" + whole(s.gapStart) +
+                             " li=" + fixed(s.predicted, 2) + " seconds=" + fixed(seconds, 3) +
+                             " peak_rss_mb=" + fixed(peakRssMb(), 1) + "\n";
+    std::fputs(line.c_str(), stdout);
+    return 0;
+}
