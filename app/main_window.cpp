@@ -8,6 +8,7 @@
 #include "factor/factor_frame.h"
 #include "search/page_navigator.h"
 #include "search/search_frame.h"
+#include "search/statistics_window.h"
 #include "ui/default_button.h"
 #include "ui/named.h"
 
@@ -37,7 +38,8 @@ MainWindow::MainWindow() {
     resize(sizeHint().expandedTo(QSize(820, 560)));
 }
 
-// Owns the About window, which is a top-level window of its own.
+// Owns the About and statistics windows, top-level windows of their own; the
+// statistics window waits for its counting thread as it goes.
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createFrames() {
@@ -84,6 +86,8 @@ void MainWindow::createMenus() {
     mnuSep2 = separator(mnuView, "mnuSep2");
     mnuNextPage = item(mnuView, "mnuNextPage", QStringLiteral("&Next Page"));
     mnuPreviousPage = item(mnuView, "mnuPreviousPage", QStringLiteral("&Previous Page"));
+    mnuSep3 = separator(mnuView, "mnuSep3");
+    mnuStatistics = item(mnuView, "mnuStatistics", QStringLiteral("S&tatistics..."));
     mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 }
@@ -104,6 +108,8 @@ void MainWindow::connectCommands() {
     connect(mnuNextPage, &QAction::triggered, pages, &PageNavigator::mnuNextPage_Click);
     connect(mnuPreviousPage, &QAction::triggered, pages, &PageNavigator::mnuPreviousPage_Click);
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    search->setStatisticsItem(mnuStatistics);
+    connect(mnuStatistics, &QAction::triggered, this, &MainWindow::mnuStatistics_Click);
 }
 
 void MainWindow::Form_Load() {
@@ -190,6 +196,16 @@ void MainWindow::mnuAbout_Click() {
     if (!about_)
         about_ = std::make_unique<AboutWindow>(this);
     about_->openOverMainWindow();
+}
+
+// The figures of the range the search tab holds; the item is off without one.
+void MainWindow::mnuStatistics_Click() {
+    const auto& range = BigFrame_1->coveredRange();
+    if (!range)
+        return;
+    if (!statistics_)
+        statistics_ = std::make_unique<StatisticsWindow>(this);
+    statistics_->open(*range);
 }
 
 // Ends the event loop at once: no window is asked to close and nothing is

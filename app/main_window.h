@@ -14,6 +14,7 @@ class QAction;
 class QMenu;
 class QTabBar;
 class SearchFrame;
+class StatisticsWindow;
 
 class MainWindow : public QMainWindow {
   public:
@@ -23,6 +24,7 @@ class MainWindow : public QMainWindow {
     DefaultButton& defaultButton() { return *defaultButton_; }
     // Created on first use, then only hidden and shown again.
     AboutWindow* aboutWindow() const { return about_.get(); }
+    StatisticsWindow* statisticsWindow() const { return statistics_.get(); }
 
     // The tab chosen by the last left-button release over the tab strip (1..3;
     // 0 until the first).
@@ -44,6 +46,8 @@ class MainWindow : public QMainWindow {
     QAction* mnuSep2 = nullptr;
     QAction* mnuNextPage = nullptr;
     QAction* mnuPreviousPage = nullptr;
+    QAction* mnuSep3 = nullptr;
+    QAction* mnuStatistics = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
 
@@ -61,9 +65,11 @@ class MainWindow : public QMainWindow {
     void TabStrip1_MouseUp(Qt::MouseButton button);
     void mnuExit_Click();
     void mnuAbout_Click();
+    void mnuStatistics_Click();
     QWidget* frame(int index) const;
 
     DefaultButton* defaultButton_ = nullptr;
     ExportCommands* export_ = nullptr;
     std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<StatisticsWindow> statistics_;
 };

@@ -258,9 +258,13 @@ std::string twoDecimals(double x) {
     return out;
 }
 
+std::string rangeText(const CoveredRange& range) {
+    return decimalDigits(range.first) + " to " + decimalDigits(range.last);
+}
+
 StatisticsText describe(const RangeStatistics& s) {
     StatisticsText t;
-    t.range = decimalDigits(s.range.first) + " to " + decimalDigits(s.range.last);
+    t.range = rangeText(s.range);
     t.count = decimalDigits(s.primeCount);
     t.twins = decimalDigits(s.twinPairs);
     const bool gaps = s.primeCount >= 2;

@@ -185,6 +185,17 @@ void SearchFrame::setMenuItems(QAction* save, QAction* copy, QAction* clear) {
     mnuClear_ = clear;
 }
 
+void SearchFrame::setStatisticsItem(QAction* statistics) {
+    mnuStatistics_ = statistics;
+    mnuStatistics_->setEnabled(covered_.has_value());
+}
+
+void SearchFrame::setCoveredRange(std::optional<CoveredRange> covered) {
+    covered_ = covered;
+    if (mnuStatistics_)
+        mnuStatistics_->setEnabled(covered_.has_value());
+}
+
 void SearchFrame::setMenuItemsEnabled(bool enabled) {
     for (QAction* item : {mnuSave_, mnuCopy_, mnuClear_})
         if (item)
@@ -233,6 +244,11 @@ void SearchFrame::Prime3() {
         return abandonSearch();
 
     clock_.stop();
+    // A store that filled up ends the range at the last prime it listed.
+    const SearchRange& range = std::get<SearchRange>(checked);
+    const bool stoppedEarly = outcome.storeFull || outcome.textFull;
+    setCoveredRange(
+        CoveredRange{range.first, stoppedEarly ? outcome.lastPrime : range.last, stoppedEarly});
     showResults(outcome);
 }
 
@@ -297,6 +313,7 @@ void SearchFrame::ClearArray(int count) {
 
 void SearchFrame::cmdClear_Click() {
     cmdSave->setEnabled(false);
+    setCoveredRange(std::nullopt);
     lblPercent->setText(QStringLiteral("0"));
     ClearArray(navigator_->pageCount());
     navigator_->showNoPages();

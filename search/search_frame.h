@@ -4,10 +4,12 @@
 
 #include "common/elapsed_time.h"
 #include "search/range_search.h"
+#include "search/range_statistics.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class DefaultButton;
 class PageNavigator;
@@ -29,6 +31,11 @@ class SearchFrame : public QWidget {
     // The window's "&Save", "&Copy" and "&Clear" menu items, whose enabled
     // state follows the search.
     void setMenuItems(QAction* save, QAction* copy, QAction* clear);
+    // The window's "S&tatistics..." item, on only while the tab holds the
+    // result of a completed search.
+    void setStatisticsItem(QAction* statistics);
+    // The range that completed search covered; nothing after Clear and Reset.
+    const std::optional<korvane::search::CoveredRange>& coveredRange() const { return covered_; }
 
     // The engine call behind SEARCH; a test replaces it to make it fail.
     using SearchEngine = std::function<korvane::search::SearchOutcome(
@@ -74,6 +81,7 @@ class SearchFrame : public QWidget {
     void showProgress(double percent);
     void ClearArray(int count);
     void setMenuItemsEnabled(bool enabled);
+    void setCoveredRange(std::optional<korvane::search::CoveredRange> covered);
 
     // Enter searches from a bound box.
     void txtFrom_GotFocus();
@@ -87,4 +95,6 @@ class SearchFrame : public QWidget {
     QAction* mnuSave_ = nullptr;
     QAction* mnuCopy_ = nullptr;
     QAction* mnuClear_ = nullptr;
+    QAction* mnuStatistics_ = nullptr;
+    std::optional<korvane::search::CoveredRange> covered_;
 };

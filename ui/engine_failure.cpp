@@ -41,3 +41,7 @@ bool completes(QWidget* parent, const QString& what, const std::function<void()>
         return false;
     }
 }
+
+void showFailure(QWidget* parent, const QString& sentence, const std::exception_ptr& failure) {
+    showMessage(parent, sentence.arg(failureReason(failure)));
+}

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 
 class QWidget;
@@ -13,3 +14,7 @@ class QWidget;
 // <reason>." over `parent` and returns false; the caller then puts its window
 // back in order.
 bool completes(QWidget* parent, const QString& what, const std::function<void()>& work);
+
+// For work that failed on another thread: shows `sentence`, whose %1 becomes
+// the reason in words, over `parent`.
+void showFailure(QWidget* parent, const QString& sentence, const std::exception_ptr& failure);

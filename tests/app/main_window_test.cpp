@@ -32,7 +32,8 @@ TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetState) {
 TEST_F(MainWindowTest, menusHoldTheirItemsInOrderWithoutShortcuts) {
     const std::pair<const char*, QStringList> menus[] = {
         {"mnuFile", {"&Save", "-", "E&xit"}},
-        {"mnuView", {"&Reset", "&Clear", "&Copy", "-", "&Next Page", "&Previous Page"}},
+        {"mnuView",
+         {"&Reset", "&Clear", "&Copy", "-", "&Next Page", "&Previous Page", "-", "S&tatistics..."}},
         {"mnuHelp", {"&About"}}};
     for (const auto& [menu, items] : menus) {
         QStringList captions;

@@ -1,0 +1,172 @@
+// The statistics window: when the menu offers it, the figures and the chart
+// of a search, the clipboard, the ways back, and a count that fails or comes
+// too late.
+#include "search/prime_chart.h"
+#include "search/statistics_window.h"
+#include "tests/app/window_fixture.h"
+
+#include <atomic>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+using namespace korvane::search;
+
+struct StatisticsTest : WindowTest {
+    // Opens the window from the menu; with `figures`, waits until they are shown.
+    Controls openStatistics(bool figures = true) {
+        w->mnuStatistics->trigger();
+        Controls window = shownWindow("frmStatistics");
+        if (figures) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return window.text("lblCount") != "Counting..."; }));
+        }
+        return window;
+    }
+    // The window, made by opening it once, for a test to change its engine.
+    StatisticsWindow* statisticsWindow() {
+        if (!w->statisticsWindow())
+            openStatistics().click("cmdClose");
+        return w->statisticsWindow();
+    }
+    bool mainWindowBack() const { return w->isEnabled() && becomesActive(); }
+};
+
+// Pixels of the image within a small distance of the colour (the line is
+// drawn smoothed, so its edges blend into what lies under it).
+int pixelsNear(const QImage& image, const QColor& colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                     std::abs(c.blue() - colour.blue()) <
+                 24;
+        }
+    return n;
+}
+
+TEST_F(StatisticsTest, theMenuOffersStatisticsOnlyWhileTheTabHoldsACompletedSearch) {
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"at start-up", [] {}},
+        {"after a search", [&] { search("0", "1000"); }},
+        {"after Clear", [&] { click("cmdClear"); }},
+        {"after the next search", [&] { search("0", "100"); }},
+        {"after Reset", [&] { w->mnuReset->trigger(); }},
+    };
+    const bool expected[] = {false, true, false, true, false};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i].second();
+        EXPECT_EQ(w->mnuStatistics->isEnabled(), expected[i]) << steps[i].first;
+    }
+    EXPECT_EQ(w->mnuStatistics->text(), "S&tatistics...");
+}
+
+TEST_F(StatisticsTest, showsTheFiguresOfZeroToAMillionUnderTheirCaptions) {
+    search("0", "1000000");
+    const Controls stats = openStatistics(false);
+    EXPECT_EQ(stats.text("lblCount"), "Counting...") << "before the figures arrive";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stats.text("lblCount") != "Counting..."; }));
+    EXPECT_EQ(stats.root->windowTitle(), "Prime Statistics");
+    // clang-format off
+    stats.expectTexts({{"lblRange", "0 to 1000000"}, {"lblCount", "78498"}, {"lblTwins", "8169"},
+        {"lblGap", "114"}, {"lblGapStart", "492113"}, {"lblGapEnd", "492227"},
+        {"lblAverageGap", "12.74"}, {"lblLogMiddle", "13.12"}, {"lblPredicted", "78628"},
+        {"lblDeviation", "-0.16 %"}, {"cmdCopyPicture", "Copy Picture"}, {"cmdClose", "Close"}});
+    // clang-format on
+    for (const char* value :
+         {"lblRange", "lblCount", "lblTwins", "lblGap", "lblGapStart", "lblGapEnd", "lblAverageGap",
+          "lblLogMiddle", "lblPredicted", "lblDeviation"})
+        EXPECT_FALSE(stats.text(qPrintable(QString::fromLatin1(value) + "Caption")).isEmpty())
+            << "a caption beside " << value;
+    EXPECT_FALSE(stats.get("lblStoppedEarly")->isVisible());
+    EXPECT_TRUE(stats.focusIs("cmdClose"));
+    EXPECT_EQ(stats.defaultButton(), "cmdClose");
+}
+
+TEST_F(StatisticsTest, aStoreThatFilledUpEndsTheRangeAtTheLastPrimeListed) {
+    s()->setSearchEngine([](const auto& range, auto& store, const auto& progress) {
+        return runSearch(range, store, progress, SearchLimits{3});
+    });
+    const SeenMessage full = catchMessage([&] { search("0", "1000000"); });
+    const QString lastListed = full.text.section(' ', -1).chopped(1); // "... after 2741."
+    const Controls stats = openStatistics();
+    EXPECT_EQ(stats.text("lblRange"), "0 to " + lastListed);
+    EXPECT_TRUE(stats.get("lblStoppedEarly")->isVisible());
+}
+
+TEST_F(StatisticsTest, theChartDrawsBarsAndLiSLineAndFillsTheWindow) {
+    search("0", "1000000");
+    const Controls stats = openStatistics();
+    auto* chart = stats.get<PrimeChart>("picChart");
+    const QImage picture = chart->picture();
+    EXPECT_GT(pixelsNear(picture, chart->barColour()), 1000) << "bars";
+    EXPECT_GT(pixelsNear(picture, chart->lineColour()), 200) << "the line";
+    EXPECT_FALSE(chart->accessibleName().isEmpty());
+    EXPECT_TRUE(chart->accessibleDescription().startsWith(
+        "Primes in each of 50 intervals from 0 to 1000000, first to last: 2262, "))
+        << chart->accessibleDescription();
+
+    const QSize before = chart->size();
+    stats.root->resize(stats.root->size() + QSize(200, 150));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return chart->width() > before.width(); }));
+    EXPECT_GT(chart->height(), before.height());
+
+    stats.click("cmdCopyPicture");
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), chart->picture().size());
+}
+
+TEST_F(StatisticsTest, escapeAndCloseReturnToTheMainWindow) {
+    search("0", "1000");
+    const std::pair<const char*, std::function<void(const Controls&)>> ways[] = {
+        {"Escape", [](const Controls& s) { s.key(Qt::Key_Escape); }},
+        {"Close", [](const Controls& s) { s.click("cmdClose"); }},
+        {"the frame's close button", [](const Controls& s) { s.root->close(); }},
+    };
+    for (const auto& [name, leave] : ways) {
+        SCOPED_TRACE(name);
+        const Controls stats = openStatistics();
+        EXPECT_FALSE(w->isEnabled()) << "the main window waits";
+        leave(stats);
+        EXPECT_FALSE(stats.root->isVisible());
+        EXPECT_TRUE(mainWindowBack());
+    }
+}
+
+TEST_F(StatisticsTest, figuresThatArriveAfterTheWindowClosedAreDropped) {
+    search("0", "1000");
+    // Shared: the counting thread may outlive this test's own variables.
+    const auto release = std::make_shared<std::atomic<bool>>(false);
+    statisticsWindow()->setEngine([release](const CoveredRange& range, const StatisticsOptions&) {
+        while (!*release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return computeStatistics(range);
+    });
+    const Controls stats = openStatistics(false);
+    stats.click("cmdClose");
+    *release = true;
+    QTest::qWait(100);
+    EXPECT_FALSE(stats.root->isVisible()) << "the late figures do not reopen the window";
+    EXPECT_EQ(stats.text("lblCount"), "Counting...");
+}
+
+TEST_F(StatisticsTest, aCountThatFailsIsReportedAndTheProgramStaysUsable) {
+    search("0", "1000");
+    statisticsWindow()->setEngine(
+        [](const CoveredRange&, const StatisticsOptions&) -> std::optional<RangeStatistics> {
+            throw std::runtime_error("the sieve failed.");
+        });
+    const SeenMessage seen = catchMessage([&] {
+        const Controls stats = openStatistics(false);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !stats.root->isVisible(); }));
+    });
+    EXPECT_EQ(seen.text, "The statistics could not be computed: the sieve failed.");
+    EXPECT_TRUE(mainWindowBack());
+    statisticsWindow()->setEngine([](const CoveredRange& range, const StatisticsOptions& options) {
+        return computeStatistics(range, options);
+    });
+    EXPECT_EQ(openStatistics().text("lblCount"), "168");
+}
+
+} // namespace
