@@ -51,7 +51,17 @@ xvfb-run --auto-servernum --server-args="-screen 0 1024x700x24" bash -c '
     xdotool mousemove 265 41 click 1
     xdotool key ctrl+a 3 6 0 Return
     shoot factor-a-number
+    # Prime Statistics: back on Primes Search, View > Reset, 0 to 1000000,
+    # then View > Statistics; the window is taken alone, wherever it opened.
+    xdotool mousemove 60 41 click 1
+    xdotool key alt+v r
+    xdotool mousemove 120 127 click 1
+    xdotool key ctrl+a 1 0 0 0 0 0 0 Return
+    sleep 1
+    xdotool key alt+v t
+    sleep 2
+    import -window "$(xdotool search --name "^Prime Statistics$" | head -n 1)" docs/statistics.png
     kill "$pid"
     wait "$pid" 2>/dev/null || true
 ' screenshot "$program" "$wait_seconds"
-echo "wrote docs/primes-search.png docs/calculator.png docs/factor-a-number.png"
+echo "wrote docs/primes-search.png docs/calculator.png docs/factor-a-number.png docs/statistics.png"
