@@ -158,22 +158,33 @@ void PrimeChart::paintAxes(QPainter& painter, const QRect& plot, double top, dou
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    // The ends and the middle of the range, in the program's general form.
+    // The ends and the middle of the range, written in full as the pages write
+    // primes, or in the shorter general form ("1E+19") where that is too wide.
+    const int wide = plot.width() / 3;
+    const auto tickText = [&](std::uint64_t value) {
+        const QString full = qText(decimalDigits(value));
+        return metrics.horizontalAdvance(full) < wide - 8
+                   ? full
+                   : qText(generalForm(static_cast<double>(value)));
+    };
     const std::uint64_t middle = first_ + (last_ - first_) / 2;
     const std::pair<std::uint64_t, Qt::Alignment> ticks[] = {
         {first_, Qt::AlignLeft}, {middle, Qt::AlignHCenter}, {last_, Qt::AlignRight}};
     const int y = plot.bottom() + 1;
     for (const auto& [value, align] : ticks) {
+        // A range of one or two numbers would write the same number twice.
+        if (align != Qt::AlignLeft &&
+            (value == first_ || (align == Qt::AlignHCenter && value == last_)))
+            continue;
         const int x = align == Qt::AlignLeft    ? plot.left()
                       : align == Qt::AlignRight ? plot.right()
                                                 : plot.center().x();
         painter.drawLine(x, y, x, y + 4);
-        const int wide = plot.width() / 3;
         const QRect box(align == Qt::AlignLeft    ? x
                         : align == Qt::AlignRight ? x - wide
                                                   : x - wide / 2,
                         y + 6, wide, line);
-        painter.drawText(box, align | Qt::AlignTop, qText(generalForm(static_cast<double>(value))));
+        painter.drawText(box, align | Qt::AlignTop, tickText(value));
     }
 }
 

@@ -46,11 +46,9 @@ StatisticsWindow::~StatisticsWindow() {
 }
 
 void StatisticsWindow::createControls() {
-    const auto value = [this](const char* name) {
-        auto* label = named(new QLabel(this), name);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        return label;
-    };
+    // Plain labels, never focused: a screen reader reads each caption and its
+    // value in turn.
+    const auto value = [this](const char* name) { return named(new QLabel(this), name); };
     lblRange = value("lblRange");
     lblCount = value("lblCount");
     lblTwins = value("lblTwins");
