@@ -246,6 +246,9 @@ std::optional<RangeStatistics> computeStatistics(const CoveredRange& range,
     s.gapEnd = t->gap > 0 ? t->gapStart + t->gap : 0;
     s.intervalPrimes = t->intervals;
     predict(s, starts);
+    // MPFR keeps the constants li needs in caches of the calling thread; the
+    // window counts on a thread that ends after one call and would lose them.
+    mpfr_free_cache();
     return s;
 }
 
