@@ -47,17 +47,16 @@ int pixelsNear(const QImage& image, const QColor& colour) {
 }
 
 TEST_F(StatisticsTest, theMenuOffersStatisticsOnlyWhileTheTabHoldsACompletedSearch) {
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"at start-up", [] {}},
-        {"after a search", [&] { search("0", "1000"); }},
-        {"after Clear", [&] { click("cmdClear"); }},
-        {"after the next search", [&] { search("0", "100"); }},
-        {"after Reset", [&] { w->mnuReset->trigger(); }},
+    const std::tuple<const char*, std::function<void()>, bool> steps[] = {
+        {"at start-up", [] {}, false},
+        {"after a search", [&] { search("0", "1000"); }, true},
+        {"after Clear", [&] { click("cmdClear"); }, false},
+        {"after the next search", [&] { search("0", "100"); }, true},
+        {"after Reset", [&] { w->mnuReset->trigger(); }, false},
     };
-    const bool expected[] = {false, true, false, true, false};
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        steps[i].second();
-        EXPECT_EQ(w->mnuStatistics->isEnabled(), expected[i]) << steps[i].first;
+    for (const auto& [name, step, enabled] : steps) {
+        step();
+        EXPECT_EQ(w->mnuStatistics->isEnabled(), enabled) << name;
     }
     EXPECT_EQ(w->mnuStatistics->text(), "S&tatistics...");
 }
