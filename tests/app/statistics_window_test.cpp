@@ -98,9 +98,19 @@ TEST_F(StatisticsTest, theChartDrawsBarsAndLiSLineAndFillsTheWindow) {
     search("0", "1000000");
     const Controls stats = openStatistics();
     auto* chart = stats.get<PrimeChart>("picChart");
-    const QImage picture = chart->picture();
-    EXPECT_GT(pixelsNear(picture, chart->barColour()), 1000) << "bars";
-    EXPECT_GT(pixelsNear(picture, chart->lineColour()), 200) << "the line";
+    // A dark desktop: dark background, the line light so it shows.
+    QPalette dark = chart->palette();
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(40, 90, 160));
+    for (const auto& [name, colours] : {std::pair{"light", chart->palette()}, {"dark", dark}}) {
+        SCOPED_TRACE(name);
+        chart->setPalette(colours);
+        const QImage picture = chart->picture();
+        EXPECT_EQ(picture.pixelColor(1, 1), colours.color(QPalette::Base)) << "the background";
+        EXPECT_GT(pixelsNear(picture, colours.color(QPalette::Highlight)), 1000) << "bars";
+        EXPECT_GT(pixelsNear(picture, chart->lineColour()), 200) << "the line";
+    }
     EXPECT_FALSE(chart->accessibleName().isEmpty());
     EXPECT_TRUE(chart->accessibleDescription().startsWith(
         "Primes in each of 50 intervals from 0 to 1000000, first to last: 2262, "))
