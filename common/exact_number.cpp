@@ -94,8 +94,8 @@ std::optional<std::uint64_t> fitting(const mpz_class& whole) {
 
 ExactNumber::ExactNumber() : value_(std::make_unique<Rational>()) {}
 ExactNumber::ExactNumber(std::int64_t whole)
-    : value_(std::make_unique<Rational>(Rational{mpq_class(static_cast<long>(whole))})) {}
-ExactNumber::ExactNumber(std::unique_ptr<Rational> value) : value_(std::move(value)) {}
+    : ExactNumber(Rational{mpq_class(static_cast<long>(whole))}) {}
+ExactNumber::ExactNumber(Rational value) : value_(std::make_unique<Rational>(std::move(value))) {}
 ExactNumber::ExactNumber(const ExactNumber& other)
     : value_(std::make_unique<Rational>(*other.value_)) {}
 ExactNumber::ExactNumber(ExactNumber&& other) noexcept = default;
@@ -120,11 +120,13 @@ std::optional<ExactNumber> ExactNumber::read(std::string_view text) {
         return ExactNumber();
     const auto count = static_cast<std::int64_t>(typed.digits.size());
     mpq_class q = scaled(mpq_class(mpz_class(typed.digits, 10)), typed.exponent - count + 1);
+    // Up to the written form of the largest double, which lies just above it,
+    // texts read as the largest: so the display of the largest reads back.
     if (cmp(q, largestDouble()) > 0)
         q = largestDouble();
     if (typed.negative)
         q = -q;
-    ExactNumber out(std::make_unique<Rational>(Rational{q}));
+    const ExactNumber out(Rational{q});
     return out.belowDoubleRange() ? ExactNumber() : out;
 }
 
@@ -132,28 +134,20 @@ int ExactNumber::sign() const {
     return sgn(value_->q);
 }
 
-ExactNumber ExactNumber::abs() const {
-    return ExactNumber(std::make_unique<Rational>(Rational{::abs(value_->q)}));
-}
-
 ExactNumber operator+(const ExactNumber& a, const ExactNumber& b) {
-    using R = ExactNumber::Rational;
-    return ExactNumber(std::make_unique<R>(R{a.value_->q + b.value_->q}));
+    return ExactNumber(ExactNumber::Rational{a.value_->q + b.value_->q});
 }
 
 ExactNumber operator-(const ExactNumber& a, const ExactNumber& b) {
-    using R = ExactNumber::Rational;
-    return ExactNumber(std::make_unique<R>(R{a.value_->q - b.value_->q}));
+    return ExactNumber(ExactNumber::Rational{a.value_->q - b.value_->q});
 }
 
 ExactNumber operator*(const ExactNumber& a, const ExactNumber& b) {
-    using R = ExactNumber::Rational;
-    return ExactNumber(std::make_unique<R>(R{a.value_->q * b.value_->q}));
+    return ExactNumber(ExactNumber::Rational{a.value_->q * b.value_->q});
 }
 
 ExactNumber operator/(const ExactNumber& a, const ExactNumber& b) {
-    using R = ExactNumber::Rational;
-    return ExactNumber(std::make_unique<R>(R{a.value_->q / b.value_->q}));
+    return ExactNumber(ExactNumber::Rational{a.value_->q / b.value_->q});
 }
 
 bool operator==(const ExactNumber& a, const ExactNumber& b) {
@@ -180,7 +174,7 @@ ExactNumber ExactNumber::rounded(int digits) const {
     if (sign() == 0)
         return {};
     const mpq_class q = valueOf(roundMagnitude(::abs(value_->q), digits), digits, sign() < 0);
-    return ExactNumber(std::make_unique<Rational>(Rational{q}));
+    return ExactNumber(Rational{q});
 }
 
 SignificantDigits ExactNumber::roundedDigits(int digits) const {
@@ -200,7 +194,7 @@ std::optional<ExactNumber> ExactNumber::exactSquareRoot() const {
     mpz_class num, den;
     mpz_sqrt(num.get_mpz_t(), q.get_num_mpz_t());
     mpz_sqrt(den.get_mpz_t(), q.get_den_mpz_t());
-    return ExactNumber(std::make_unique<Rational>(Rational{mpq_class(num, den)}));
+    return ExactNumber(Rational{mpq_class(num, den)});
 }
 
 ExactNumber ExactNumber::squareRoot(int digits) const {
@@ -220,7 +214,7 @@ ExactNumber ExactNumber::squareRoot(int digits) const {
     if (half > 0 || (half == 0 && mpz_odd_p(root.get_mpz_t())))
         ++root;
     const mpq_class q = scaled(mpq_class(root), rootExponent - digits + 1);
-    return ExactNumber(std::make_unique<Rational>(Rational{q}));
+    return ExactNumber(Rational{q});
 }
 
 std::optional<std::uint64_t> ExactNumber::ceilWhole() const {

@@ -33,7 +33,6 @@ class ExactNumber {
     static std::optional<ExactNumber> read(std::string_view text);
 
     int sign() const;
-    ExactNumber abs() const;
     friend ExactNumber operator+(const ExactNumber& a, const ExactNumber& b);
     friend ExactNumber operator-(const ExactNumber& a, const ExactNumber& b);
     friend ExactNumber operator*(const ExactNumber& a, const ExactNumber& b);
@@ -68,7 +67,7 @@ class ExactNumber {
 
   private:
     struct Rational;
-    explicit ExactNumber(std::unique_ptr<Rational> value);
+    explicit ExactNumber(Rational value);
     std::unique_ptr<Rational> value_;
 };
 
