@@ -37,6 +37,7 @@ class CalcEngine {
     void resetFlags();
 
     const std::string& display() const { return display_; }
+    // What the calculator holds, for checks from outside.
     std::optional<Operator> pendingOperator() const { return pending_; }
     bool holdsFirst() const { return first_.has_value(); }
     bool holdsSecond() const { return second_.has_value(); }
