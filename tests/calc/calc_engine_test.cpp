@@ -174,34 +174,31 @@ struct Operand {
     std::string text; // as pasted: "-12345E-3"
 };
 
-Operand randomOperand(std::mt19937_64& random) {
-    const int digits = std::uniform_int_distribution(1, 15)(random);
-    std::uint64_t low = 1;
-    for (int i = 1; i < digits; ++i)
-        low *= 10;
-    const bool zero = random() % 20 == 0, negative = random() % 2 == 0;
-    Operand out;
-    if (!zero)
-        out.whole = std::uniform_int_distribution<std::uint64_t>(low, low * 10 - 1)(random);
-    out.scale = std::uniform_int_distribution(-10L, 25L)(random);
-    if (negative)
-        out.whole = -out.whole;
-    out.text = out.whole.get_str() + "E" + std::to_string(-out.scale);
-    return out;
-}
-
 mpz_class tenTo(long power) {
     mpz_class out;
     mpz_ui_pow_ui(out.get_mpz_t(), 10, static_cast<unsigned long>(power));
     return out;
 }
 
-// num / den (den > 0) rounded to 15 significant digits, halves to even.
+Operand randomOperand(std::mt19937_64& random) {
+    const std::uint64_t low = tenTo(std::uniform_int_distribution(0, 14)(random)).get_ui();
+    Operand out;
+    if (random() % 20 != 0) // sometimes 0
+        out.whole = std::uniform_int_distribution<std::uint64_t>(low, low * 10 - 1)(random);
+    if (random() % 2 == 0)
+        out.whole = -out.whole;
+    out.scale = std::uniform_int_distribution(-10L, 25L)(random);
+    out.text = out.whole.get_str() + "E" + std::to_string(-out.scale);
+    return out;
+}
+
+// num / den rounded to 15 significant digits, halves to even.
 korvane::SignificantDigits roundedToFifteen(mpz_class num, mpz_class den) {
     if (num == 0)
         return {};
-    const bool negative = num < 0;
+    const bool negative = (num < 0) != (den < 0);
     num = abs(num);
+    den = abs(den);
     // 10^e <= num / den < 10^(e + 1)
     long e = long(mpz_sizeinbase(num.get_mpz_t(), 10)) - long(mpz_sizeinbase(den.get_mpz_t(), 10));
     const auto below = [&](long power) { // num / den < 10^power
@@ -235,19 +232,11 @@ TEST(CalcEngine, showsTheExactResultRoundedOnceToFifteenDigits) {
     std::mt19937_64 random(16);
     for (int i = 0; i < 3000; ++i) {
         const Operand a = randomOperand(random), b = randomOperand(random);
-        // Over the common denominator 10^scale.
-        const long scale = std::max(a.scale, b.scale);
-        const mpz_class x = a.whole * tenTo(scale - a.scale), y = b.whole * tenTo(scale - b.scale);
-        const auto over = [&](const mpz_class& num, long power) {
-            return power >= 0 ? roundedToFifteen(num, tenTo(power))
-                              : roundedToFifteen(num * tenTo(-power), 1);
-        };
-        const korvane::SignificantDigits expected[] = {
-            over(a.whole * b.whole, a.scale + b.scale),
-            y == 0 ? korvane::SignificantDigits{} : roundedToFifteen(y < 0 ? -x : x, abs(y)),
-            over(x + y, scale),
-            over(x - y, scale),
-        };
+        // Both as whole numbers over 10^35, which every scale divides.
+        const mpz_class unit = tenTo(35), x = a.whole * tenTo(35 - a.scale),
+                        y = b.whole * tenTo(35 - b.scale);
+        const std::pair<mpz_class, mpz_class> exact[] = {
+            {x * y, unit * unit}, {x, y == 0 ? unit : y}, {x + y, unit}, {x - y, unit}};
         for (int op = 0; op < 4; ++op) {
             if (op == int(Operator::Divide) && y == 0)
                 continue;
@@ -255,7 +244,8 @@ TEST(CalcEngine, showsTheExactResultRoundedOnceToFifteenDigits) {
             calc.paste(a.text);
             calc.chooseOperator(Operator(op));
             calc.paste(b.text);
-            ASSERT_EQ(calc.equals(), korvane::generalForm(expected[op]))
+            const auto& [num, den] = exact[op];
+            ASSERT_EQ(calc.equals(), korvane::generalForm(roundedToFifteen(num, den)))
                 << a.text << " "
                 << "*/+-"[op] << " " << b.text;
         }
