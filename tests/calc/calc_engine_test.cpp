@@ -232,7 +232,7 @@ TEST(CalcEngine, showsTheExactResultRoundedOnceToFifteenDigits) {
     std::mt19937_64 random(16);
     for (int i = 0; i < 3000; ++i) {
         const Operand a = randomOperand(random), b = randomOperand(random);
-        // Both as whole numbers over 10^35, which every scale divides.
+        // Both as whole numbers over 10^35: no operand has a finer scale.
         const mpz_class unit = tenTo(35), x = a.whole * tenTo(35 - a.scale),
                         y = b.whole * tenTo(35 - b.scale);
         const std::pair<mpz_class, mpz_class> exact[] = {
