@@ -1,22 +1,54 @@
 // The calculator keeps its numbers as the texts the user typed or pasted and
-// reads them only when it evaluates, so "007" and "5." show as typed. Results
-// also keep their full value, so 1 / 3 * 3 gives 1 although the display holds
-// only 15 digits.
+// reads them only when it evaluates, so "007" and "5." show as typed. Every
+// value is an exact rational, so 0.1 + 0.2 - 0.3 gives 0 and 1 / 3 * 3 gives 1;
+// only the display is rounded, to 15 digits, once.
 #include "calc/calc_engine.h"
-
-#include "common/number_text.h"
-
-#include <cmath>
-#include <numbers>
-#include <optional>
 
 namespace korvane {
 
 namespace {
 
-// What a slot is worth: its held result, else its text read as a number.
-std::optional<double> valueOf(const std::string& text, const std::optional<double>& held) {
-    return held ? held : parseNumber(text);
+// Where exactness stops: a square root that is not rational, pi, and a value
+// whose denominator would keep growing are held to this many digits.
+constexpr int heldDigits = 40;
+constexpr int shownDigits = 15;
+
+const ExactNumber& pi() {
+    static const ExactNumber value =
+        *ExactNumber::read("3.141592653589793238462643383279502884197");
+    return value;
+}
+
+// A computed value as the calculator holds it: a denominator above 10^40 gives
+// way to 40 digits, so repeated squaring never builds a giant; beyond the
+// double range it overflows (nothing), and below it it becomes 0.
+std::optional<ExactNumber> settled(const ExactNumber& value) {
+    const ExactNumber held =
+        value.denominatorExceedsTenTo(heldDigits) ? value.rounded(heldDigits) : value;
+    if (held.aboveDoubleRange())
+        return std::nullopt;
+    return held.belowDoubleRange() ? ExactNumber() : held;
+}
+
+// What a function key gives for x; nothing for 1/0 and the root of a negative number.
+std::optional<ExactNumber> apply(Special function, const ExactNumber& x) {
+    switch (function) {
+    case Special::Reciprocal:
+        if (x.sign() == 0)
+            return std::nullopt;
+        return ExactNumber(1) / x;
+    case Special::Square:
+        return x * x;
+    case Special::SquareRoot:
+        if (x.sign() < 0)
+            return std::nullopt;
+        if (auto root = x.exactSquareRoot())
+            return root;
+        return x.squareRoot(heldDigits);
+    case Special::Pi:
+        break;
+    }
+    return pi(); // needs no x
 }
 
 } // namespace
@@ -25,31 +57,17 @@ std::string CalcEngine::digit(int index) {
     if (index < 0 || index > pointIndex)
         return display_;
     const char c = index == pointIndex ? '.' : static_cast<char>('0' + index);
-    if (pendingSign_ != none) {
-        if (secondNumber_ == none)
-            secondNumber_.clear();
-        if (newSecond_ == 1) {
-            secondNumber_.clear();
-            newSecond_ = 0;
-        }
-        secondNumber_ += c;
-        secondValue_.reset();
-        display_ = secondNumber_;
-    } else {
-        if (newFirst_ == 1) {
-            firstNumber_.clear();
-            newFirst_ = 0;
-        }
-        if (firstNumber_ == none)
-            firstNumber_.clear();
-        firstNumber_ += c;
-        firstValue_.reset();
-        display_ = firstNumber_;
-        secondNumber_ = none;
-        secondValue_.reset();
-        pendingSign_ = none;
-    }
-    nextSign_ = none;
+    std::optional<Number>& target = pending_ ? second_ : first_;
+    bool& fresh = pending_ ? newSecond_ : newFirst_;
+    if (!target || fresh)
+        target = Number{};
+    fresh = false;
+    target->text += c;
+    target->value.reset();
+    display_ = target->text;
+    if (!pending_)
+        second_.reset(); // second_ is only ever set while an operator is pending
+    next_.reset();
     return display_;
 }
 
@@ -57,158 +75,136 @@ std::string CalcEngine::chooseOperator(Operator op) {
     const int code = static_cast<int>(op);
     if (code < 0 || code > 3)
         return display_;
-    if (display_.empty() && secondNumber_ == none && firstNumber_ == none)
+    if (display_.empty() && !second_ && !first_)
         return display_;
-    newFirst_ = 0;
-    newSecond_ = 0;
-    if (firstNumber_ == none)
+    newFirst_ = false;
+    newSecond_ = false;
+    if (!first_)
         return display_;
-    if (secondNumber_ != none) {
+    if (second_) {
         // Left to right: the pending operation is evaluated before the new one
-        // takes its place. A failure empties nextSign_, so the new one is lost too.
-        nextSign_ = decimalDigits(static_cast<std::uint64_t>(code));
+        // takes its place. A failure empties next_, so the new one is lost too.
+        next_ = op;
         math();
-        pendingSign_ = nextSign_;
-        secondNumber_ = none;
-        secondValue_.reset();
+        pending_ = next_;
+        second_.reset();
     } else {
         // Before any digit of the second number, a new operator replaces the old.
-        pendingSign_ = decimalDigits(static_cast<std::uint64_t>(code));
+        pending_ = op;
     }
     return display_;
 }
 
 std::string CalcEngine::special(Special function) {
-    const bool onSecond = pendingSign_ != none;
-    std::string& target = onSecond ? secondNumber_ : firstNumber_;
-    std::optional<double>& held = onSecond ? secondValue_ : firstValue_;
-    std::uint8_t& fresh = onSecond ? newSecond_ : newFirst_;
-
-    double result = std::numbers::pi;
-    if (function != Special::Pi) {
-        if (target == none)
-            return display_;
-        const std::optional<double> x = valueOf(target, held);
-        if (!x) {
-            fail(failureText);
-            return display_;
-        }
-        switch (function) {
-        case Special::Reciprocal:
-            result = 1.0 / *x;
-            break;
-        case Special::Square:
-            result = *x * *x;
-            break;
-        case Special::SquareRoot:
-            result = std::sqrt(*x);
-            break;
-        case Special::Pi:
-            break;
-        }
-        // 1/0 and overflow give infinity, the root of a negative number NaN.
-        if (!std::isfinite(result)) {
-            fail(failureText);
-            return display_;
-        }
+    std::optional<Number>& target = pending_ ? second_ : first_;
+    bool& fresh = pending_ ? newSecond_ : newFirst_;
+    // pi needs no number; the others act only on one.
+    if (function != Special::Pi && !target)
+        return display_;
+    std::optional<ExactNumber> result;
+    const auto x = function == Special::Pi ? ExactNumber() : valueOf(target);
+    if (x) {
+        if (const auto y = apply(function, *x))
+            result = settled(*y);
     }
-    holdResult(target, held, result);
+    if (!result) {
+        fail(failureText);
+        return display_;
+    }
+    hold(target, *result);
     // The result can be used by an operator or "=", but a digit replaces it.
-    fresh = 1;
+    fresh = true;
     return display_;
 }
 
 std::string CalcEngine::equals() {
-    newFirst_ = 1;
-    newSecond_ = 1;
-    if (firstNumber_ != none && pendingSign_ != none) {
+    newFirst_ = true;
+    newSecond_ = true;
+    if (first_ && pending_) {
         math();
-        secondNumber_ = none;
-        secondValue_.reset();
-        pendingSign_ = none;
-        nextSign_ = none;
+        second_.reset();
+        pending_.reset();
+        next_.reset();
     }
     return display_;
 }
 
 std::string CalcEngine::clear() {
-    newFirst_ = 0;
-    newSecond_ = 0;
+    newFirst_ = false;
+    newSecond_ = false;
     display_.clear();
-    pendingSign_ = none;
-    nextSign_ = none;
-    firstNumber_ = none;
-    secondNumber_ = none;
-    firstValue_.reset();
-    secondValue_.reset();
+    pending_.reset();
+    next_.reset();
+    first_.reset();
+    second_.reset();
     return display_;
 }
 
 std::string CalcEngine::paste(std::string_view text) {
-    if (!parseNumber(text))
+    if (!ExactNumber::read(text))
         return display_;
     // The text is kept as it came, blanks included; a digit typed next starts afresh.
-    if (pendingSign_ == none) {
-        newFirst_ = 1;
-        firstNumber_ = text;
-        firstValue_.reset();
-        display_ = firstNumber_;
-    } else {
-        newSecond_ = 1;
-        secondNumber_ = text;
-        secondValue_.reset();
-        display_ = secondNumber_;
-    }
+    std::optional<Number>& target = pending_ ? second_ : first_;
+    bool& fresh = pending_ ? newSecond_ : newFirst_;
+    target = Number{std::string(text), std::nullopt};
+    fresh = true;
+    display_ = target->text;
     return display_;
 }
 
 void CalcEngine::resetFlags() {
-    newFirst_ = 0;
-    newSecond_ = 0;
+    newFirst_ = false;
+    newSecond_ = false;
 }
 
 void CalcEngine::math() {
     // A lone point counts as 0 here, and is written back as such.
-    if (firstNumber_ == ".")
-        firstNumber_ = "0";
-    const std::optional<double> x = valueOf(firstNumber_, firstValue_);
-    if (secondNumber_ == ".")
-        secondNumber_ = "0";
-    const std::optional<double> y = valueOf(secondNumber_, secondValue_);
-    const std::optional<double> code = parseNumber(pendingSign_);
-    if (!x || !y || !code) {
+    if (first_ && first_->text == ".")
+        first_->text = "0";
+    const std::optional<ExactNumber> x = valueOf(first_);
+    if (second_ && second_->text == ".")
+        second_->text = "0";
+    const std::optional<ExactNumber> y = valueOf(second_);
+    if (!x || !y || !pending_) {
         fail(failureText);
         return;
     }
-    double result = 0;
-    if (*code == 0) {
+    ExactNumber result;
+    switch (*pending_) {
+    case Operator::Multiply:
         result = *x * *y;
-    } else if (*code == 1) {
-        if (*y == 0) { // negative zero too
+        break;
+    case Operator::Divide:
+        if (y->sign() == 0) {
             fail(divisionByZeroText);
             return;
         }
         result = *x / *y;
-    } else if (*code == 2) {
+        break;
+    case Operator::Add:
         result = *x + *y;
-    } else if (*code == 3) {
+        break;
+    case Operator::Subtract:
         result = *x - *y;
-    } else {
+        break;
+    }
+    const std::optional<ExactNumber> held = settled(result);
+    if (!held) {
         fail(failureText);
         return;
     }
-    // Overflow is a failure; underflow quietly gives 0 or a tiny value.
-    if (!std::isfinite(result)) {
-        fail(failureText);
-        return;
-    }
-    holdResult(firstNumber_, firstValue_, result);
+    hold(first_, *held);
 }
 
-void CalcEngine::holdResult(std::string& slot, std::optional<double>& value, double result) {
-    slot = generalForm(result);
-    value = result;
-    display_ = slot;
+std::optional<ExactNumber> CalcEngine::valueOf(const std::optional<Number>& number) {
+    if (!number)
+        return std::nullopt;
+    return number->value ? number->value : ExactNumber::read(number->text);
+}
+
+void CalcEngine::hold(std::optional<Number>& slot, const ExactNumber& result) {
+    slot = Number{generalForm(result.roundedDigits(shownDigits)), result};
+    display_ = slot->text;
 }
 
 void CalcEngine::fail(std::string_view text) {

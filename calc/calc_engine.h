@@ -2,15 +2,15 @@
 // Qt-free: every key is an index or an enum, every answer is the display text.
 #pragma once
 
-#include <cstdint>
+#include "common/exact_number.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace korvane {
 
-// The four operators; the value is the operator button's index and, written in
-// decimal, the pending-operator code.
+// The four operators; the value is the operator button's index.
 enum class Operator : int { Multiply = 0, Divide = 1, Add = 2, Subtract = 3 };
 
 // The function keys, by what they do rather than where they sit.
@@ -22,9 +22,6 @@ inline constexpr std::string_view divisionByZeroText = "Error:  Division by zero
 
 class CalcEngine {
   public:
-    // The text of an empty slot.
-    static constexpr std::string_view none = "none";
-
     // Index 0 to 9 appends that digit, 10 appends "."; other indexes do nothing.
     static constexpr int pointIndex = 10;
 
@@ -36,36 +33,44 @@ class CalcEngine {
     // Takes a clipboard text as the number being entered; a text that does not
     // read as a number changes nothing.
     std::string paste(std::string_view text);
-    // Start-up: both fresh-number flags to 0.
+    // Start-up: both fresh-number flags off.
     void resetFlags();
 
     const std::string& display() const { return display_; }
-    const std::string& pendingSign() const { return pendingSign_; }
-    const std::string& nextSign() const { return nextSign_; }
-    const std::string& firstNumber() const { return firstNumber_; }
-    const std::string& secondNumber() const { return secondNumber_; }
-    std::uint8_t newFirst() const { return newFirst_; }
-    std::uint8_t newSecond() const { return newSecond_; }
+    // What the calculator holds, for checks from outside.
+    std::optional<Operator> pendingOperator() const { return pending_; }
+    bool holdsFirst() const { return first_.has_value(); }
+    bool holdsSecond() const { return second_.has_value(); }
 
   private:
-    // Evaluates firstNumber_ pendingSign_ secondNumber_ into firstNumber_ and the
-    // display, or empties the calculator on failure.
+    // A number of the calculation: the text as typed or pasted, read only when
+    // it is used (so "007" and "5." show as typed), or a result, held exactly
+    // beside the display text that shows it.
+    struct Number {
+        std::string text;
+        std::optional<ExactNumber> value;
+    };
+
+    // What a number is worth: its held result, else its text read as a number.
+    static std::optional<ExactNumber> valueOf(const std::optional<Number>& number);
+    // Evaluates first_ pending_ second_ into first_ and the display, or
+    // empties the calculator on failure.
     void math();
     // Empties the calculator and shows `text`.
     void fail(std::string_view text);
-    // A result goes into its slot as display text and as the value itself.
-    void holdResult(std::string& slot, std::optional<double>& value, double result);
+    // A result goes into its slot and the display.
+    void hold(std::optional<Number>& slot, const ExactNumber& result);
 
-    std::string pendingSign_{none};
-    std::string nextSign_{none};
-    std::string firstNumber_{none};
-    std::string secondNumber_{none};
-    // The full value of a slot that holds a result; empty while the slot holds
-    // what the user typed or pasted, which is read from its text.
-    std::optional<double> firstValue_;
-    std::optional<double> secondValue_;
-    std::uint8_t newFirst_ = 0;
-    std::uint8_t newSecond_ = 0;
+    // The operator waiting for the second number, and the one pressed while
+    // a chained press evaluates it.
+    std::optional<Operator> pending_;
+    std::optional<Operator> next_;
+    // Empty until a digit, a paste, pi or a result fills them.
+    std::optional<Number> first_;
+    std::optional<Number> second_;
+    // The next digit starts a fresh number instead of extending this one.
+    bool newFirst_ = false;
+    bool newSecond_ = false;
     std::string display_;
 };
 

@@ -39,18 +39,6 @@ std::string_view takeDigits(std::string_view& s) {
 constexpr std::int64_t maxDecimalExponent = 308;
 constexpr std::string_view largestWritten = "179769313486232";
 
-// The digits of a number from its first non-zero one, without trailing zeros.
-std::string significantDigits(const DecimalText& parts) {
-    std::string digits(parts.intDigits);
-    digits += parts.fracDigits;
-    const size_t firstNonZero = digits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
-        return {};
-    digits.erase(0, firstNonZero);
-    digits.erase(digits.find_last_not_of('0') + 1);
-    return digits;
-}
-
 } // namespace
 
 std::optional<DecimalText> splitDecimal(std::string_view text) {
@@ -88,6 +76,26 @@ std::optional<DecimalText> splitDecimal(std::string_view text) {
     return out;
 }
 
+SignificantDigits significantDigits(const DecimalText& parts) {
+    SignificantDigits out{parts.negative, std::string(parts.intDigits), parts.exponent};
+    out.digits += parts.fracDigits;
+    const size_t firstNonZero = out.digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos)
+        return {parts.negative, {}, 0};
+    out.exponent += static_cast<std::int64_t>(parts.intDigits.size()) -
+                    static_cast<std::int64_t>(firstNonZero) - 1;
+    out.digits.erase(0, firstNonZero);
+    out.digits.erase(out.digits.find_last_not_of('0') + 1);
+    return out;
+}
+
+bool beyondRange(const SignificantDigits& text) {
+    // Both digit strings lack trailing zeros, so at one exponent text order is
+    // value order.
+    return text.exponent > maxDecimalExponent ||
+           (text.exponent == maxDecimalExponent && text.digits > largestWritten);
+}
+
 std::optional<double> parseNumber(std::string_view text) {
     const auto parts = splitDecimal(text);
     if (!parts)
@@ -98,32 +106,11 @@ std::optional<double> parseNumber(std::string_view text) {
     double value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        // Tell overflow from underflow by the decimal exponent of the leading
-        // significant digit; a value too small for a double reads as zero.
-        const std::string digits = significantDigits(*parts);
-        std::int64_t lead = parts->exponent;
-        const size_t firstNonZero = parts->intDigits.find_first_not_of('0');
-        if (firstNonZero != std::string_view::npos) {
-            lead += static_cast<std::int64_t>(parts->intDigits.size() - firstNonZero) - 1;
-        } else {
-            const size_t f = parts->fracDigits.find_first_not_of('0');
-            if (f == std::string_view::npos)
-                lead = 0; // all zeros
-            else
-                lead -= static_cast<std::int64_t>(f) + 1;
-        }
-        if (lead > maxDecimalExponent)
+        // Overflow or underflow: the exponent of the leading digit tells which.
+        const SignificantDigits digits = significantDigits(*parts);
+        if (beyondRange(digits))
             return std::nullopt;
-        if (lead == maxDecimalExponent) {
-            // The largest double is written "1.79769313486232E+308", which lies
-            // just above it; every text up to that one reads as the largest.
-            // Both digit strings lack trailing zeros, so text order is value order.
-            if (digits > largestWritten)
-                return std::nullopt;
-            value = std::numeric_limits<double>::max();
-        } else {
-            value = 0;
-        }
+        value = digits.exponent == maxDecimalExponent ? std::numeric_limits<double>::max() : 0;
     } else if (ec != std::errc() || end != s.data() + s.size()) {
         return std::nullopt;
     }
@@ -154,17 +141,21 @@ std::string generalForm(double x) {
         std::to_chars(buf, buf + sizeof buf, std::abs(x), std::chars_format::scientific, 14);
     std::string_view sci(buf, static_cast<size_t>(res.ptr - buf));
     const size_t ePos = sci.find('e');
-    std::string digits;
-    digits += sci[0];
-    digits += sci.substr(2, ePos - 2);
-    int exponent = 0;
+    SignificantDigits rounded{x < 0, std::string(1, sci[0]), 0};
+    rounded.digits += sci.substr(2, ePos - 2);
+    rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
     std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+'), sci.data() + sci.size(),
-                    exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+                    rounded.exponent);
+    return generalForm(rounded);
+}
 
+std::string generalForm(const SignificantDigits& rounded) {
+    if (rounded.digits.empty())
+        return "0";
+    const std::string& digits = rounded.digits;
+    const std::int64_t exponent = rounded.exponent;
     std::string out;
-    if (x < 0)
+    if (rounded.negative)
         out += '-';
     if (exponent > 14 || exponent < -4) {
         out += digits[0];
@@ -174,10 +165,10 @@ std::string generalForm(double x) {
         }
         out += 'E';
         out += exponent < 0 ? '-' : '+';
-        const int mag = std::abs(exponent);
+        const std::int64_t mag = exponent < 0 ? -exponent : exponent;
         if (mag < 10)
             out += '0';
-        char expBuf[8];
+        char expBuf[24];
         out.append(expBuf, std::to_chars(expBuf, expBuf + sizeof expBuf, mag).ptr);
     } else if (exponent < 0) {
         out += "0.";

@@ -18,11 +18,28 @@ struct DecimalText {
     std::int64_t exponent = 0; // saturates far beyond any useful range
 };
 
+// A number as its significant digits, no leading or trailing zeros (empty for
+// zero), and the decimal exponent of the first of them: -1.25E+3 is
+// {true, "125", 3}. Says nothing about how they were rounded, if at all.
+struct SignificantDigits {
+    bool negative = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+};
+
 // Splits a text that follows the number rule: blanks around it, an optional
 // sign, digits with at most one point (at least one digit), an optional
 // exponent ("E" or "e", optional sign, digits). No locale forms. The views point
 // into `text`. Says nothing about range; see parseNumber.
 std::optional<DecimalText> splitDecimal(std::string_view text);
+
+// The significant digits of a number text, exactly as typed.
+SignificantDigits significantDigits(const DecimalText& parts);
+
+// Whether a number text's value lies beyond the range every box reads: above
+// 1.79769313486232E+308 in magnitude. That is the written form of the largest
+// double, which lies just above it, so every text the program writes reads back.
+bool beyondRange(const SignificantDigits& text);
 
 // The 64-bit value of a number text, or nothing when the text does not follow
 // the rule or its value lies beyond the double range ("1e400"). The range ends
@@ -43,6 +60,10 @@ double nearestEven(double x);
 // Up to 15 significant digits, no trailing zeros, fixed notation for decimal
 // exponents -4 <= e <= 14, otherwise "1.5E+15" / "1E-05"; "-0" is written "0".
 std::string generalForm(double x);
+
+// The same layout for a number already rounded to at most 15 significant
+// digits, by whatever arithmetic holds it.
+std::string generalForm(const SignificantDigits& rounded);
 
 // The general form with one leading blank for numbers that are not negative.
 std::string leadingBlankForm(double x);

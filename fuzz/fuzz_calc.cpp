@@ -1,5 +1,7 @@
-// Random key sequences on the calculator: it never crashes, and the display is
-// always a number, a number being typed, blank, or one of the two failures.
+// Random key sequences on the calculator: it never crashes, the display is
+// always a number, a number being typed, blank, or one of the two failures, and
+// a second number is held only while an operator waits for it, which needs a
+// first number.
 #include "calc/calc_engine.h"
 #include "common/number_text.h"
 
@@ -46,6 +48,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             i += len;
         }
         if (shown != calc.display())
+            std::abort();
+        if ((calc.holdsSecond() && !calc.pendingOperator()) ||
+            (calc.pendingOperator() && !calc.holdsFirst()))
             std::abort();
         if (!(shown.empty() || shown == failureText || shown == divisionByZeroText ||
               beingTyped(shown) || isValidNumber(shown)))

@@ -35,15 +35,6 @@ TEST(NumberText, refusesTextsOutsideTheRuleOrTheRange) {
         EXPECT_FALSE(isValidNumber(text)) << '"' << text << '"';
 }
 
-TEST(NumberText, splitsTheTypedPartsKeepingTheirDigits) {
-    const auto parts = splitDecimal(" -012.50e-3 ");
-    ASSERT_TRUE(parts.has_value());
-    EXPECT_EQ(parts->intDigits, "012") << "whole-part digits";
-    EXPECT_EQ(parts->fracDigits, "50") << "fraction digits";
-    EXPECT_EQ(parts->exponent, -3) << "exponent";
-    EXPECT_TRUE(parts->negative) << "sign";
-}
-
 TEST(NumberText, generalFormWritesFifteenDigitsAndExponentStyle) {
     const struct {
         double value;
@@ -77,14 +68,4 @@ TEST(NumberText, hashFormatRoundsToWholeDigitsOrNothing) {
     // clang-format on
     for (const auto& row : rows)
         EXPECT_EQ(hashFormat(row.value), row.text) << row.value;
-}
-
-// nearestEven sends halves to the even neighbour, intPart rounds down even
-// below zero, and the largest whole is written exactly.
-TEST(NumberText, roundsAndWritesWholeNumbers) {
-    for (const auto& [value, nearest] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.49, 0}})
-        EXPECT_EQ(nearestEven(value), nearest) << "nearestEven(" << value << ")";
-    EXPECT_EQ(intPart(2.7), 2);
-    EXPECT_EQ(intPart(-2.5), -3);
-    EXPECT_EQ(decimalDigits(18446744073709551615u), "18446744073709551615");
 }
