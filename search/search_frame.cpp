@@ -239,7 +239,6 @@ void SearchFrame::Prime3() {
 void SearchFrame::showResults(const SearchOutcome& outcome) {
     lblTime->setText(qText(elapsedCaption(clock_.seconds())));
     lblTime->repaint();
-    navigator_->showLastPage(static_cast<int>(outcome.pageCount));
     lblPrimes->setText(qText(leadingBlankForm(outcome.primeCount)));
     cmdSave->setEnabled(true);
     lblSearch->setText(QStringLiteral("Search Completed..."));
@@ -250,6 +249,9 @@ void SearchFrame::showResults(const SearchOutcome& outcome) {
     Buttons();
     cmdClear->setFocus();
     setMenuItemsEnabled(true);
+    // Last, so that a page which cannot be shown is reported over a finished
+    // search, which stands.
+    navigator_->showLastPage(static_cast<int>(outcome.pageCount));
     // Primes of 11 or more digits never close a page, so the text can run out
     // of room before the page slots do.
     if (stoppedEarly) {

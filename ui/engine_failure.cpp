@@ -31,13 +31,22 @@ QString failureReason(const std::exception_ptr& failure) {
 
 } // namespace
 
-bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
+bool reportsFailure(QWidget* parent, const QString& sentence, const std::function<void()>& work,
+                    const std::function<void()>& putBack) {
     try {
         work();
         return true;
     } catch (...) {
-        showMessage(parent, QStringLiteral("The %1 could not be completed: %2.")
-                                .arg(what, failureReason(std::current_exception())));
+        const QString reason = failureReason(std::current_exception());
+        if (putBack)
+            putBack();
+        showMessage(parent, sentence.arg(reason));
         return false;
     }
+}
+
+bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
+    return reportsFailure(
+        parent,
+        QStringLiteral("The %1 could not be completed: %2.").arg(what, QStringLiteral("%1")), work);
 }
