@@ -154,6 +154,44 @@ TEST_F(ExportTest, copyTakesAllOfASmallResultAndASpanOfALargeOne) {
     EXPECT_FALSE(copy.checked("chkCopy"));
 }
 
+// Unticking "All Pages" or "Copy All" gives the span back to the user: the
+// save dialog writes its numbers in general form, the copy dialog leaves them.
+TEST_F(ExportTest, untickingAllPagesGivesBothBoxesBack) {
+    search("0", "10000");
+    const std::tuple<std::function<Controls()>, const char*, const char*, const char*> rows[] = {
+        {[&] { return openSave(); }, "chkPages", "txtFrom", "txtTo"},
+        {[&] { return openCopy(); }, "chkCopy", "Text1", "Text2"},
+    };
+    for (const auto& [open, all, from, to] : rows) {
+        SCOPED_TRACE(all);
+        const Controls dialog = open();
+        auto* box = dialog.get<QCheckBox>(all);
+        box->setChecked(true);
+        dialog.get<QLineEdit>(from)->setText("1e0");
+        dialog.get<QLineEdit>(to)->setText("05.0");
+        box->click();
+        const bool save = all == std::string("chkPages");
+        dialog.expectTexts({{from, save ? "1" : "1e0"}, {to, save ? "5" : "05.0"}});
+        EXPECT_TRUE(dialog.enabled(from) && dialog.enabled(to)) << "both boxes enabled";
+        dialog.click("cmdCancel");
+    }
+}
+
+// Enter presses the focused button, Close included; elsewhere the default.
+TEST_F(ExportTest, enterOnTheFocusedCloseButtonClosesEitherDialog) {
+    search("0", "30");
+    QTemporaryDir dir;
+    for (const auto& open : {std::function<Controls()>([&] { return openCopy(); }),
+                             std::function<Controls()>([&] { return openSave(dir.path()); })}) {
+        const Controls dialog = open();
+        dialog.get("cmdCancel")->setFocus();
+        dialog.key(Qt::Key_Return);
+        EXPECT_FALSE(dialog.root->isVisible()) << dialog.root->objectName();
+    }
+    EXPECT_EQ(clipboard(), "the user's");
+    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "nothing saved";
+}
+
 // After Clear the menu's "&Save" and "&Copy" export the one empty page 1 that
 // the page total announces.
 TEST_F(ExportTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
