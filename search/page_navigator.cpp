@@ -10,6 +10,7 @@
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
+#include "ui/paste_guard.h"
 #include "ui/read_number.h"
 
 #include <QGroupBox>
@@ -77,6 +78,7 @@ void PageNavigator::createControls(QWidget* frame) {
     NextPage = arrow(frame, "NextPage", ">", "Hold to page forward");
     txtGoTo = named(new QLineEdit(QStringLiteral("1"), frame), "txtGoTo");
     txtGoTo->setMaxLength(6); // every page up to 500000
+    guardPastes(txtGoTo);
     cmdGoTo = named(new QPushButton(QStringLiteral("Go To"), frame), "cmdGoTo");
     cmdGoTo->setToolTip(QStringLiteral("Show the page typed in the box"));
 

@@ -8,6 +8,7 @@
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
+#include "ui/paste_guard.h"
 #include "ui/status_label.h"
 
 #include <QAction>
@@ -85,8 +86,10 @@ void SearchFrame::createControls() {
 void SearchFrame::createSearchControls() {
     txtFrom = named(new QLineEdit(QStringLiteral("0"), this), "txtFrom");
     txtTo = named(new QLineEdit(QStringLiteral("10000"), this), "txtTo");
-    for (QLineEdit* bound : {txtFrom, txtTo})
+    for (QLineEdit* bound : {txtFrom, txtTo}) {
         bound->setMaxLength(20); // up to "10000000000000000000"
+        guardPastes(bound);
+    }
     cmdCalculate =
         button(this, "cmdCalculate", QStringLiteral("SEARCH"), QStringLiteral("Get your results"));
     cmdClear = button(this, "cmdClear", QStringLiteral("&Clear"), QStringLiteral("Clear screen"));
