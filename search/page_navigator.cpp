@@ -211,7 +211,7 @@ std::optional<QString> PageNavigator::makePage(int k) {
         const QSignalBlocker quiet(Slider1);
         Slider1->setValue(shown_);
     };
-    if (!reportsFailure(frame_, QStringLiteral("The page could not be shown: %1."), make, putBack))
+    if (!succeeds(frame_, QStringLiteral("The page could not be shown: %1."), make, putBack))
         return std::nullopt;
     return QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size()));
 }

@@ -31,8 +31,8 @@ QString failureReason(const std::exception_ptr& failure) {
 
 } // namespace
 
-bool reportsFailure(QWidget* parent, const QString& sentence, const std::function<void()>& work,
-                    const std::function<void()>& putBack) {
+bool succeeds(QWidget* parent, const QString& sentence, const std::function<void()>& work,
+              const std::function<void()>& putBack) {
     try {
         work();
         return true;
@@ -46,7 +46,7 @@ bool reportsFailure(QWidget* parent, const QString& sentence, const std::functio
 }
 
 bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
-    return reportsFailure(
+    return succeeds(
         parent,
         QStringLiteral("The %1 could not be completed: %2.").arg(what, QStringLiteral("%1")), work);
 }

@@ -17,5 +17,5 @@ bool completes(QWidget* parent, const QString& what, const std::function<void()>
 // Runs `work`. When it throws, runs `putBack` (the window back in order before
 // the message box lets other events in), then shows `sentence` with its "%1"
 // replaced by the reason over `parent`, and returns false.
-bool reportsFailure(QWidget* parent, const QString& sentence, const std::function<void()>& work,
-                    const std::function<void()>& putBack = {});
+bool succeeds(QWidget* parent, const QString& sentence, const std::function<void()>& work,
+              const std::function<void()>& putBack = {});

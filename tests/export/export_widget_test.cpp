@@ -68,19 +68,25 @@ struct ExportTest : WindowTest {
     }
 };
 
-// Each opening route, left by Escape or the frame's close button, gives the
-// main window back with its focus and the clipboard as it was.
+// Each opening route, left by Escape, the frame's close button or Enter on
+// the focused Close, gives the main window back with its focus and the
+// clipboard as it was.
 TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
     search("0", "30");
-    const std::tuple<const char*, std::function<void()>, const char*, const char*, bool> rows[] = {
-        {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...", true},
+    enum Leave { Escape, CloseButton, EnterOnClose };
+    const std::tuple<const char*, std::function<void()>, const char*, const char*, Leave> rows[] = {
+        {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...", Escape},
         {"menu &Copy, close button", [&] { w->mnuCopy->trigger(); }, "frmCopy", "Copy Options...",
-         false},
-        {"&Save, Escape", [&] { click("cmdSave"); }, "Save", "Saving results to File", true},
+         CloseButton},
+        {"C&opy, Enter on Close", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...",
+         EnterOnClose},
+        {"&Save, Escape", [&] { click("cmdSave"); }, "Save", "Saving results to File", Escape},
         {"menu &Save, close button", [&] { w->mnuSave->trigger(); }, "Save",
-         "Saving results to File", false},
+         "Saving results to File", CloseButton},
+        {"&Save, Enter on Close", [&] { click("cmdSave"); }, "Save", "Saving results to File",
+         EnterOnClose},
     };
-    for (const auto& [name, open, dialogName, title, escape] : rows) {
+    for (const auto& [name, open, dialogName, title, leave] : rows) {
         SCOPED_TRACE(name);
         const bool copy = dialogName == std::string("frmCopy");
         const QString before = text("lblSearch");
@@ -91,7 +97,10 @@ TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
         EXPECT_FALSE(w->isEnabled()) << "the main window waits";
         EXPECT_EQ(text("lblSearch"), copy ? "Copying..." : before);
         EXPECT_EQ(red("lblSearch"), copy) << "red while copying";
-        escape ? dialog.key(Qt::Key_Escape) : void(dialog.root->close());
+        if (leave == EnterOnClose)
+            dialog.get("cmdCancel")->setFocus();
+        leave == CloseButton ? void(dialog.root->close())
+                             : dialog.key(leave == Escape ? Qt::Key_Escape : Qt::Key_Return);
         EXPECT_FALSE(dialog.root->isVisible());
         EXPECT_TRUE(focusIs(copy ? "cmdCopy" : "cmdSave")) << "focus on " << focus();
         EXPECT_EQ(text("lblSearch"), copy ? "Ready" : before);
@@ -175,21 +184,6 @@ TEST_F(ExportTest, untickingAllPagesGivesBothBoxesBack) {
         EXPECT_TRUE(dialog.enabled(from) && dialog.enabled(to)) << "both boxes enabled";
         dialog.click("cmdCancel");
     }
-}
-
-// Enter presses the focused button, Close included; elsewhere the default.
-TEST_F(ExportTest, enterOnTheFocusedCloseButtonClosesEitherDialog) {
-    search("0", "30");
-    QTemporaryDir dir;
-    for (const auto& open : {std::function<Controls()>([&] { return openCopy(); }),
-                             std::function<Controls()>([&] { return openSave(dir.path()); })}) {
-        const Controls dialog = open();
-        dialog.get("cmdCancel")->setFocus();
-        dialog.key(Qt::Key_Return);
-        EXPECT_FALSE(dialog.root->isVisible()) << dialog.root->objectName();
-    }
-    EXPECT_EQ(clipboard(), "the user's");
-    EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "nothing saved";
 }
 
 // After Clear the menu's "&Save" and "&Copy" export the one empty page 1 that
