@@ -2,7 +2,25 @@
 
 #include "common/number_text.h"
 
+#include <utility>
+
 namespace korvane {
+namespace {
+
+ElapsedClock::TimeSource& timeSource() {
+    static ElapsedClock::TimeSource source;
+    return source;
+}
+
+} // namespace
+
+void ElapsedClock::setTimeSource(TimeSource source) {
+    timeSource() = std::move(source);
+}
+
+ElapsedClock::Clock::time_point ElapsedClock::now() {
+    return timeSource() ? timeSource()() : Clock::now();
+}
 
 long long ElapsedClock::seconds() const {
     return std::chrono::duration_cast<std::chrono::seconds>(end_ - start_).count();

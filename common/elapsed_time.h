@@ -3,19 +3,29 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace korvane {
 
 class ElapsedClock {
   public:
-    void start() { start_ = end_ = Clock::now(); }
-    void stop() { end_ = Clock::now(); }
+    using Clock = std::chrono::steady_clock;
+    using TimeSource = std::function<Clock::time_point()>;
+
+    void start() { start_ = end_ = now(); }
+    void stop() { end_ = now(); }
     // Whole seconds between start() and stop().
     long long seconds() const;
 
+    // Where every clock reads the time (the steady clock when empty): tests
+    // hand in a clock of their own, so no caption depends on how fast the
+    // machine ran.
+    static void setTimeSource(TimeSource source);
+
   private:
-    using Clock = std::chrono::steady_clock;
+    static Clock::time_point now();
+
     Clock::time_point start_{};
     Clock::time_point end_{};
 };

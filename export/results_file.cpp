@@ -14,8 +14,16 @@
 namespace korvane::exporting {
 namespace {
 
+// errno 0 means no reason was given; its message ("Success") would read as
+// if nothing had failed.
 std::string errnoText(int error) {
-    return std::generic_category().message(error);
+    return error == 0 ? std::string() : std::generic_category().message(error);
+}
+
+// Why a step of `file` failed; a step may fail without saying why.
+std::string reasonOf(const StagedFile& file) {
+    std::string reason = file.errorText();
+    return reason.empty() ? "an unknown error" : reason;
 }
 
 // Reserving the whole size first reports a full disk before a single page is
@@ -57,7 +65,7 @@ void startDiskWrite(int fd, std::size_t& flushed, std::size_t written) {
 std::string saveResults(StagedFile& file, const search::PageSource& store, double first,
                         double last, const SaveProgress& progress, const ResultsWriter& write) {
     if (!file.open())
-        return file.errorText();
+        return reasonOf(file);
     std::string reason;
     if (!reserveSpace(file.handle(), resultsFileSize(store, first, last), reason)) {
         file.cancel();
@@ -73,10 +81,10 @@ std::string saveResults(StagedFile& file, const search::PageSource& store, doubl
         return true;
     };
     if (!write(store, first, last, sink, progress)) {
-        reason = file.errorText();
+        reason = reasonOf(file);
         file.cancel(); // the old file, if any, stays as it was
     } else if (!file.commit()) {
-        reason = file.errorText();
+        reason = reasonOf(file);
     }
     return reason;
 }
@@ -89,6 +97,7 @@ ReplacingFile::~ReplacingFile() {
 
 bool ReplacingFile::open() {
     discard();
+    error_.clear();
     std::string pattern = target_ + ".XXXXXX";
     fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0)
@@ -104,8 +113,11 @@ bool ReplacingFile::write(std::string_view bytes) {
         const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
+            if (n == 0)
+                errno = 0; // wrote nothing without an error: no reason to give
             return fail();
+        }
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;

@@ -30,7 +30,7 @@ class StagedFile {
     virtual bool commit() = 0;
     // Throws the written file away.
     virtual void cancel() = 0;
-    // Why the last step failed, in words.
+    // Why the last step failed, in words; empty when the step gave no reason.
     virtual std::string errorText() const = 0;
 };
 
@@ -42,7 +42,8 @@ using ResultsWriter = std::function<bool(const search::PageSource&, double, doub
 // `file`: reserves its whole size first, so a full disk is reported before a
 // page is written; hands the pages over in pieces, starting the disk write of
 // every 8 MiB so the commit's flush finds little left; then commits, or cancels
-// on any failure. Returns why the file was not saved, empty when it was.
+// on any failure. Returns why the file was not saved ("an unknown error" for
+// a step that failed without a reason), empty only when it was saved.
 std::string saveResults(StagedFile& file, const search::PageSource& store, double first,
                         double last, const SaveProgress& progress = {},
                         const ResultsWriter& write = writeResults);

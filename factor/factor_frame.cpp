@@ -7,6 +7,7 @@
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
+#include "ui/paste_guard.h"
 #include "ui/status_label.h"
 
 #include <QButtonGroup>
@@ -45,6 +46,7 @@ void FactorFrame::createControls() {
     Label4 = label("Label4", "Enter a numer: (20 digits max)");
     txtNumber = named(new QLineEdit(QStringLiteral("7"), this), "txtNumber");
     txtNumber->setMaxLength(20);
+    guardPastes(txtNumber);
     optSlowest =
         named(new QRadioButton(QStringLiteral("Show all divisors (slower)"), this), "optSlowest");
     optFastest = named(new QRadioButton(QStringLiteral("Show only first divisor (fastest)"), this),

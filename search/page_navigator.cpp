@@ -7,8 +7,10 @@
 #include "common/number_text.h"
 #include "search/page_store.h"
 #include "ui/default_button.h"
+#include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
+#include "ui/paste_guard.h"
 #include "ui/read_number.h"
 
 #include <QGroupBox>
@@ -18,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -41,13 +44,16 @@ QPushButton* arrow(QWidget* parent, const char* name, const char* caption, const
 
 PageNavigator::PageNavigator(QWidget* frame, DefaultButton& defaultButton,
                              const korvane::search::PageStore& pages)
-    : QObject(frame), frame_(frame), defaultButton_(defaultButton), pages_(pages) {
+    : QObject(frame), frame_(frame), defaultButton_(defaultButton),
+      pageMaker_([&pages](std::size_t k) { return pages.page(k); }) {
     createControls(frame);
     for (QPushButton* button : {cmdBack, cmdForward, PreviousPage, NextPage})
         button->installEventFilter(this);
     txtGoTo->installEventFilter(this);
     connect(cmdGoTo, &QPushButton::clicked, this, &PageNavigator::cmdGoTo_Click);
-    connect(txtGoTo, &QLineEdit::textChanged, this, &PageNavigator::txtGoTo_Change);
+    // Only the user's edits: Reset putting "1" back, perhaps from the menu
+    // while another tab is shown, must not take Enter from that tab.
+    connect(txtGoTo, &QLineEdit::textEdited, this, &PageNavigator::txtGoTo_Change);
     // valueChanged comes for dragging, keys and values set by code alike.
     connect(Slider1, &QSlider::valueChanged, this, &PageNavigator::Slider1_Change);
     connect(Timer1, &QTimer::timeout, this, &PageNavigator::Timer1_Timer);
@@ -72,6 +78,7 @@ void PageNavigator::createControls(QWidget* frame) {
     NextPage = arrow(frame, "NextPage", ">", "Hold to page forward");
     txtGoTo = named(new QLineEdit(QStringLiteral("1"), frame), "txtGoTo");
     txtGoTo->setMaxLength(6); // every page up to 500000
+    guardPastes(txtGoTo);
     cmdGoTo = named(new QPushButton(QStringLiteral("Go To"), frame), "cmdGoTo");
     cmdGoTo->setToolTip(QStringLiteral("Show the page typed in the box"));
 
@@ -158,15 +165,22 @@ void PageNavigator::arrowReleased(QObject* released, Qt::MouseButton button) {
 
 void PageNavigator::showLastPage(int last) {
     Slider1->setMaximum(last);
-    Slider1->setValue(last); // shows the last page through the slider's handler
-    lblPageNow->setText(wholeText(last));
+    // The search's page count stands even if its last page cannot be shown.
     lblPageTotal->setText(wholeText(last));
-    showPage(last);
+    if (Slider1->value() == last)
+        Slider1_Change();
+    else
+        Slider1->setValue(last); // shows the last page through the slider's handler
 }
 
+// Clearing makes no page, so it cannot fail.
 void PageNavigator::showNoPages() {
-    Slider1->setMaximum(1);
-    Slider1->setValue(1);
+    {
+        const QSignalBlocker quiet(Slider1);
+        Slider1->setMaximum(1);
+        Slider1->setValue(1);
+    }
+    shown_ = 1;
     lblPageNow->setText(QStringLiteral("1"));
     lblPageTotal->setText(QStringLiteral("1"));
     txtPrimes->setPlainText(QString());
@@ -180,10 +194,26 @@ int PageNavigator::pageCount() const {
     return Slider1->maximum();
 }
 
-// Only the page on view ever becomes a QString.
-void PageNavigator::showPage(double k) {
-    const std::string page = pages_.page(k < 1 ? 0 : static_cast<std::size_t>(k));
-    txtPrimes->setPlainText(QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size())));
+void PageNavigator::setPageMaker(PageMaker maker) {
+    pageMaker_ = std::move(maker);
+}
+
+// Only the page on view ever becomes a QString. A page that cannot be made
+// leaves the view as it was: the held arrows stop before the message shows,
+// so no tick comes while it is open, and the slider goes back to the page on
+// view without running its handler again.
+std::optional<QString> PageNavigator::makePage(int k) {
+    std::string page;
+    const auto make = [&] { page = pageMaker_(k < 1 ? 0 : static_cast<std::size_t>(k)); };
+    const auto putBack = [this] {
+        Timer1->stop();
+        Timer2->stop();
+        const QSignalBlocker quiet(Slider1);
+        Slider1->setValue(shown_);
+    };
+    if (!succeeds(frame_, QStringLiteral("The page could not be shown: %1."), make, putBack))
+        return std::nullopt;
+    return QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size()));
 }
 
 void PageNavigator::Slider1_Change() {
@@ -191,9 +221,14 @@ void PageNavigator::Slider1_Change() {
         Slider1->setValue(1); // page 0 is never shown; this runs the handler again
         return;
     }
+    const int k = Slider1->value();
+    const std::optional<QString> page = makePage(k);
+    if (!page)
+        return;
     lblPageTotal->setText(wholeText(Slider1->maximum()));
-    lblPageNow->setText(wholeText(Slider1->value()));
-    showPage(Slider1->value());
+    lblPageNow->setText(wholeText(k));
+    txtPrimes->setPlainText(*page);
+    shown_ = k;
 }
 
 // The slider keeps its value within 0..maximum, so a step past either end
@@ -226,9 +261,17 @@ void PageNavigator::cmdGoTo_Click() {
         return refuse("Please enter a page number greater than 1!");
     // "3.5" of 3 pages passes the checks but rounds to 4; the last page is the
     // nearest page that exists.
-    const double page = std::min(korvane::nearestEven(*typed), total);
-    showPage(page);
-    Slider1->setValue(static_cast<int>(page));
+    const int page = static_cast<int>(std::min(korvane::nearestEven(*typed), total));
+    const std::optional<QString> text = makePage(page);
+    if (!text)
+        return;
+    {
+        const QSignalBlocker quiet(Slider1); // the page is made already
+        Slider1->setValue(page);
+    }
+    shown_ = page;
+    lblPageTotal->setText(wholeText(Slider1->maximum()));
+    txtPrimes->setPlainText(*text);
     lblPageNow->setText(txtGoTo->text());
 }
 

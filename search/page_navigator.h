@@ -5,6 +5,10 @@
 
 #include <QObject>
 
+#include <functional>
+#include <optional>
+#include <string>
+
 class DefaultButton;
 class QHBoxLayout;
 class QLabel;
@@ -35,6 +39,11 @@ class PageNavigator : public QObject {
     // The number of pages the slider spans.
     int pageCount() const;
 
+    // The engine call that makes a page's text; a test replaces it to make it
+    // fail.
+    using PageMaker = std::function<std::string(std::size_t k)>;
+    void setPageMaker(PageMaker maker);
+
     void cmdGoTo_Click();
     void mnuNextPage_Click();
     void mnuPreviousPage_Click();
@@ -62,7 +71,7 @@ class PageNavigator : public QObject {
 
   private:
     void createControls(QWidget* frame);
-    void showPage(double k);
+    std::optional<QString> makePage(int k);
     void Slider1_Change();
     void Timer1_Timer();
     void Timer2_Timer();
@@ -76,5 +85,6 @@ class PageNavigator : public QObject {
 
     QWidget* frame_;
     DefaultButton& defaultButton_;
-    const korvane::search::PageStore& pages_;
+    PageMaker pageMaker_;
+    int shown_ = 1; // the slider's value for the page on view
 };

@@ -54,6 +54,9 @@ struct Handoff {
     Stop stop = Stop::None;
     std::exception_ptr failure;
     std::atomic<std::uint64_t> reached{0}; // numbers the helper has covered
+    // Set when the calling thread gives up on the search; the helper sees it
+    // between batches and ends, so the caller can join it and report.
+    std::atomic<bool> abandoned{false};
 
     void tell(bool& flag) {
         std::lock_guard lock(mutex);
@@ -68,10 +71,17 @@ struct Handoff {
     }
 };
 
+// Ends the helper's walk once the calling thread has abandoned the search.
+struct Abandoned {};
+
 void helperWalk(const SearchRange& range, const SearchPlan& plan, Part& lower, Handoff& h,
-                PageStart* starts, const SearchLimits& limits) {
+                PageStart* starts, const SearchLimits& limits, const HelperProbe& probe) {
     const auto note = [&](std::uint64_t p) {
+        if (h.abandoned.load(std::memory_order_relaxed))
+            throw Abandoned{};
         h.reached.store(p - range.first, std::memory_order_relaxed);
+        if (probe)
+            probe(p);
     };
     try {
         walkPrimes(lower, range.first, plan.countFrom - 1, plan.countFrom - 1, starts, limits,
@@ -117,18 +127,22 @@ bool upperWalk(const SearchPlan& plan, Part& upper, Handoff& h, PageStart* start
 // Walks [first, parallelEnd] on two threads; `lower` ends up holding the
 // findings of both, as if one thread had walked it all.
 void walkSplit(const SearchRange& range, const SearchPlan& plan, Part& lower, PageStart* starts,
-               const SearchLimits& limits, Reporter& reporter) {
+               const SearchLimits& limits, Reporter& reporter, const HelperProbe& helperProbe) {
     Handoff h;
     Part upper;
     bool upperUsed = false;
-    std::thread helper([&] { helperWalk(range, plan, lower, h, starts, limits); });
+    std::thread helper([&] { helperWalk(range, plan, lower, h, starts, limits, helperProbe); });
+    // Whatever this thread throws (the progress callback included, while it
+    // waits for the helper) must not leave the helper running: a joinable
+    // thread destroyed by the unwinding would end the program.
     try {
         upperUsed = upperWalk(plan, upper, h, starts, limits, reporter);
+        h.await(h.done, reporter, plan.parallelEnd - plan.upperFrom);
     } catch (...) {
+        h.abandoned.store(true, std::memory_order_relaxed);
         helper.join();
         throw;
     }
-    h.await(h.done, reporter, plan.parallelEnd - plan.upperFrom);
     helper.join();
     if (h.failure)
         std::rethrow_exception(h.failure);
@@ -145,14 +159,14 @@ void walkSplit(const SearchRange& range, const SearchPlan& plan, Part& lower, Pa
 } // namespace
 
 SearchOutcome runSearch(const SearchRange& range, PageStore& store, const ProgressFn& progress,
-                        const SearchLimits& limits) {
+                        const SearchLimits& limits, const HelperProbe& helperProbe) {
     PageStart* starts = store.beginFill(limits.maxPages);
     const SearchPlan plan = planSearch(range, limits);
     Reporter reporter(range, progress);
     Part part;
     std::uint64_t restFrom = range.first;
     if (plan.split) {
-        walkSplit(range, plan, part, starts, limits, reporter);
+        walkSplit(range, plan, part, starts, limits, reporter, helperProbe);
         restFrom = plan.parallelEnd + 1;
     }
     walkPrimes(part, restFrom, range.last, plan.likelyEnd, starts, limits,

@@ -25,9 +25,15 @@ struct SearchOutcome {
 // every 40 pages, so a window should repaint only when its caption changes.
 using ProgressFn = std::function<void(double percent)>;
 
+// Called on the helper thread of a two-thread search between its batches,
+// with the last prime it walked; tests throw from it to fail the helper.
+using HelperProbe = std::function<void(std::uint64_t lastPrime)>;
+
 // Fills the store (emptied first) with the primes of the range. Large ranges
-// use a second thread.
+// use a second thread; whatever fails on either thread (the progress callback
+// included) ends the search with that exception, the helper stopped and
+// joined.
 SearchOutcome runSearch(const SearchRange& range, PageStore& store, const ProgressFn& progress = {},
-                        const SearchLimits& limits = {});
+                        const SearchLimits& limits = {}, const HelperProbe& helperProbe = {});
 
 } // namespace korvane::search

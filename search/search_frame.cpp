@@ -8,6 +8,7 @@
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
+#include "ui/paste_guard.h"
 #include "ui/status_label.h"
 
 #include <QAction>
@@ -85,8 +86,10 @@ void SearchFrame::createControls() {
 void SearchFrame::createSearchControls() {
     txtFrom = named(new QLineEdit(QStringLiteral("0"), this), "txtFrom");
     txtTo = named(new QLineEdit(QStringLiteral("10000"), this), "txtTo");
-    for (QLineEdit* bound : {txtFrom, txtTo})
+    for (QLineEdit* bound : {txtFrom, txtTo}) {
         bound->setMaxLength(20); // up to "10000000000000000000"
+        guardPastes(bound);
+    }
     cmdCalculate =
         button(this, "cmdCalculate", QStringLiteral("SEARCH"), QStringLiteral("Get your results"));
     cmdClear = button(this, "cmdClear", QStringLiteral("&Clear"), QStringLiteral("Clear screen"));
@@ -255,7 +258,6 @@ void SearchFrame::Prime3() {
 void SearchFrame::showResults(const SearchOutcome& outcome) {
     lblTime->setText(qText(elapsedCaption(clock_.seconds())));
     lblTime->repaint();
-    navigator_->showLastPage(static_cast<int>(outcome.pageCount));
     lblPrimes->setText(qText(leadingBlankForm(outcome.primeCount)));
     cmdSave->setEnabled(true);
     lblSearch->setText(QStringLiteral("Search Completed..."));
@@ -266,6 +268,9 @@ void SearchFrame::showResults(const SearchOutcome& outcome) {
     Buttons();
     cmdClear->setFocus();
     setMenuItemsEnabled(true);
+    // Last, so that a page which cannot be shown is reported over a finished
+    // search, which stands.
+    navigator_->showLastPage(static_cast<int>(outcome.pageCount));
     // Primes of 11 or more digits never close a page, so the text can run out
     // of room before the page slots do.
     if (stoppedEarly) {

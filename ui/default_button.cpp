@@ -1,12 +1,14 @@
-// Return and keypad Enter anywhere in the window press the current default button.
+// Return and keypad Enter in the window press the focused push button, as the
+// desktop does, and the current default button everywhere else.
 #include "ui/default_button.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
 #include <QWidget>
 
-DefaultButton::DefaultButton(QWidget* window) : QObject(window) {
+DefaultButton::DefaultButton(QWidget* window) : QObject(window), window_(window) {
     for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* shortcut = new QShortcut(QKeySequence(key), window);
         shortcut->setContext(Qt::WindowShortcut);
@@ -22,7 +24,25 @@ void DefaultButton::set(QPushButton* button) {
         button->setDefault(true); // draws the default frame
 }
 
+void DefaultButton::leaveEnterToDefaultIn(QWidget* area) {
+    defaultOnlyAreas_.append(area);
+}
+
+// The enabled push button with this window's focus, unless it lies in an area
+// that leaves Enter to the default button.
+QPushButton* DefaultButton::focusedButton() const {
+    auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    if (!button || button->window() != window_ || !button->isEnabled())
+        return nullptr;
+    for (const QPointer<QWidget>& area : defaultOnlyAreas_)
+        if (area && area->isAncestorOf(button))
+            return nullptr;
+    return button;
+}
+
 void DefaultButton::press() {
-    if (current_ && current_->isEnabled() && current_->isVisible())
+    if (QPushButton* focused = focusedButton())
+        focused->click();
+    else if (current_ && current_->isEnabled() && current_->isVisible())
         current_->click();
 }

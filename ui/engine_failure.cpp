@@ -31,15 +31,24 @@ QString failureReason(const std::exception_ptr& failure) {
 
 } // namespace
 
-bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
+bool succeeds(QWidget* parent, const QString& sentence, const std::function<void()>& work,
+              const std::function<void()>& putBack) {
     try {
         work();
         return true;
     } catch (...) {
-        showMessage(parent, QStringLiteral("The %1 could not be completed: %2.")
-                                .arg(what, failureReason(std::current_exception())));
+        const QString reason = failureReason(std::current_exception());
+        if (putBack)
+            putBack();
+        showMessage(parent, sentence.arg(reason));
         return false;
     }
+}
+
+bool completes(QWidget* parent, const QString& what, const std::function<void()>& work) {
+    return succeeds(
+        parent,
+        QStringLiteral("The %1 could not be completed: %2.").arg(what, QStringLiteral("%1")), work);
 }
 
 void showFailure(QWidget* parent, const QString& sentence, const std::exception_ptr& failure) {

@@ -1,5 +1,8 @@
 // Moving between result pages: slider, held arrows, menu steps and "Go To".
+#include "search/page_navigator.h"
 #include "tests/app/window_fixture.h"
+
+#include <new>
 
 namespace {
 
@@ -15,18 +18,18 @@ struct PagingTest : WindowTest {
         EXPECT_EQ(text("lblPageNow"), QString::number(k));
         EXPECT_EQ(page(), pageText(k)) << "the text of page " << k;
     }
-    // Holds the left button on an arrow until the slider reaches `page`, then a
-    // few ticks longer (which must not fail at either end) and releases it:
-    // nothing moves afterwards.
-    void holdUntil(const char* arrow, int page) {
+    // Holds the left button on an arrow for `ticks` ticks of its 50 ms timer,
+    // which the test gives itself rather than waiting for them, and releases
+    // it: the timer runs exactly as long as the button is held.
+    void hold(const char* arrow, const char* timerName, int ticks) {
         SCOPED_TRACE(arrow);
+        auto* timer = get<QTimer>(timerName);
         QTest::mousePress(get(arrow), Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return slider()->value() == page; }, 3000));
-        QTest::qWait(120);
+        EXPECT_TRUE(timer->isActive() && timer->interval() == 50) << "runs every 50 ms";
+        for (int k = 0; k < ticks && timer->isActive(); ++k)
+            QMetaObject::invokeMethod(timer, "timeout");
         QTest::mouseRelease(get(arrow), Qt::LeftButton);
-        const int released = slider()->value();
-        QTest::qWait(120);
-        expectShown(released);
+        EXPECT_FALSE(timer->isActive()) << "stops on the release";
     }
 };
 
@@ -50,15 +53,59 @@ TEST_F(PagingTest, sliderAndMenuStepsShowThePageAndNeverPageZero) {
     }
 }
 
-TEST_F(PagingTest, heldArrowsKeepSteppingUntilReleased) {
+// Past either end the first or last page stays on view.
+TEST_F(PagingTest, heldArrowsStepOnePagePerTickUntilReleased) {
     slider()->setValue(1);
-    holdUntil("cmdForward", 3);
-    holdUntil("NextPage", 5); // past the last page: it stays on view
-    holdUntil("cmdBack", 3);
-    holdUntil("PreviousPage", 1);                         // before page 1: it stays on view
-    QTest::mouseClick(get("cmdForward"), Qt::LeftButton); // shorter than a tick
-    QTest::qWait(80);
-    expectShown(1);
+    const std::tuple<const char*, const char*, int, int> holds[] = {
+        {"cmdForward", "Timer2", 2, 3}, {"NextPage", "Timer2", 4, 5},
+        {"cmdBack", "Timer1", 2, 3},    {"PreviousPage", "Timer1", 4, 1},
+        {"cmdForward", "Timer2", 0, 1}, // released before a tick
+    };
+    for (const auto& [arrow, timer, ticks, expected] : holds) {
+        hold(arrow, timer, ticks);
+        expectShown(expected);
+    }
+}
+
+// A page that cannot be made is reported, by every way to it; the view keeps
+// the page, slider and captions it had, and a held arrow stops before the
+// message shows.
+TEST_F(PagingTest, aPageThatCannotBeMadeIsReportedAndTheViewStays) {
+    s()->navigator().setPageMaker([this](std::size_t k) -> std::string {
+        if (k == 3)
+            throw std::bad_alloc();
+        return s()->pages().page(k);
+    });
+    bool timerRan = false;
+    const Response seeTimersThenOk = [&](QMessageBox* box) {
+        timerRan = get<QTimer>("Timer1")->isActive() || get<QTimer>("Timer2")->isActive();
+        clickButton(QMessageBox::Ok)(box);
+    };
+    const std::pair<const char*, std::function<void()>> routes[] = {
+        {"slider", [&] { slider()->setValue(3); }},
+        {"menu step", [&] { w->mnuPreviousPage->trigger(); }},
+        {"held arrow", [&] { hold("PreviousPage", "Timer1", 1); }},
+        {"Go To", [&] { type("txtGoTo", "3"), click("cmdGoTo"); }},
+    };
+    for (const auto& [name, route] : routes) {
+        SCOPED_TRACE(name);
+        slider()->setValue(4);
+        const SeenMessage seen = catchMessage(route, seeTimersThenOk);
+        EXPECT_EQ(seen.text, "The page could not be shown: not enough memory.");
+        EXPECT_EQ(seen.title, "Korvane 6");
+        EXPECT_FALSE(timerRan) << "the timers stopped first";
+        expectShown(4);
+        EXPECT_EQ(text("lblPageTotal"), "5");
+    }
+    // A search whose last page is page 3 stands, its view left empty.
+    click("cmdClear");
+    EXPECT_EQ(catchMessage([&] { search("0", "6000"); }).text,
+              "The page could not be shown: not enough memory.");
+    // clang-format off
+    expectTexts({{"lblSearch", "Search Completed..."}, {"lblPrimes", " 783"}, {"lblPageNow", "1"},
+        {"lblPageTotal", "3"}, {"txtPrimes", ""}});
+    // clang-format on
+    EXPECT_TRUE(enabled("cmdSave") && enabled("cmdCopy"));
 }
 
 // The caption shows the page as typed; "5.5" rounds to a page that does not

@@ -31,19 +31,34 @@ TEST_F(SearchTabTest, refusedBoundsShowTheirMessageMoveTheFocusAndChangeNothing)
     }
 }
 
-// The engine throws as a library would; the tab is left as after Clear, and
+// The engine throws as a library would, after filling part of the store or
+// on the second thread of a split search; the tab is left as after Clear, and
 // the next search runs.
 TEST_F(SearchTabTest, aSearchTheEngineCannotFinishIsReportedAndClearsTheTab) {
-    s()->setSearchEngine([&](const auto& range, auto& store, const auto& progress) {
-        korvane::search::runSearch(range, store, progress); // a half-filled store
-        throw std::runtime_error("the sieve failed.");
-        return korvane::search::SearchOutcome{};
-    });
-    const SeenMessage seen = catchMessage([&] { search("0", "1000"); });
-    EXPECT_EQ(seen.text, "The search could not be completed: the sieve failed.");
-    expectNoResults(false);
+    using namespace korvane::search;
+    const std::tuple<const char*, SearchFrame::SearchEngine, const char*> rows[] = {
+        {"after filling pages",
+         [](const auto& range, auto& store, const auto& progress) {
+             runSearch(range, store, progress);
+             throw std::runtime_error("the sieve failed.");
+             return SearchOutcome{};
+         },
+         "The search could not be completed: the sieve failed."},
+        {"on the helper thread",
+         [](const auto& range, auto& store, const auto& progress) {
+             return runSearch(range, store, progress, {500000, 0, 1000000},
+                              [](std::uint64_t) { throw std::bad_alloc(); });
+         },
+         "The search could not be completed: not enough memory."},
+    };
+    for (const auto& [name, engine, message] : rows) {
+        SCOPED_TRACE(name);
+        s()->setSearchEngine(engine);
+        EXPECT_EQ(catchMessage([&] { search("0", "1000"); }).text, message);
+        expectNoResults(false);
+    }
     s()->setSearchEngine([](const auto& range, auto& store, const auto& progress) {
-        return korvane::search::runSearch(range, store, progress);
+        return runSearch(range, store, progress);
     });
     search("0", "10");
     EXPECT_EQ(page(), "2 3 5 7");
@@ -97,10 +112,15 @@ TEST_F(SearchTabTest, aSearchThatFillsEveryPageEndsWithAMessageAndItsPercentage)
     EXPECT_EQ(text("lblPercent"), "12") << "the percentage reached";
 }
 
+// After a search the focus is on Clear, which Enter presses.
 TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
+    const auto enterOnClear = [&] {
+        get("cmdClear")->setFocus();
+        key(Qt::Key_Return);
+    };
     const std::tuple<const char*, std::function<void()>, bool, const char*, const char*,
                      const char*>
-        rows[] = {{"menu Clear", [&] { w->mnuClear->trigger(); }, true, "3", "10000", "3"},
+        rows[] = {{"Enter on Clear", enterOnClear, true, "3", "10000", "3"},
                   {"Reset", [&] { click("cmdReset"); }, false, "0", "1000", "1"}};
     for (const auto& [name, command, menusStayOn, from, to, goTo] : rows) {
         SCOPED_TRACE(name);
@@ -127,38 +147,41 @@ TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
     }
 }
 
-// SEARCH stays the default but is disabled until Clear: Return from a bound
-// box neither searches again nor clears.
-TEST_F(SearchTabTest, returnAfterAFinishedSearchDoesNothing) {
-    search("0", "10000");
-    get("txtTo")->setFocus();
-    EXPECT_FALSE(catchMessage([&] { key(Qt::Key_Return); }).shown);
-    expectTexts(
-        {{"lblSearch", "Search Completed..."}, {"lblPrimes", " 1229"}, {"lblPageNow", "5"}});
-    EXPECT_FALSE(enabled("cmdCalculate"));
-    EXPECT_EQ(defaultButton(), "cmdCalculate");
+// Enter in either bound box presses SEARCH.
+TEST_F(SearchTabTest, enterInEitherBoundBoxSearches) {
+    for (const auto& [box, bound, key, primes] :
+         {std::tuple{"txtFrom", "900", QKeyCombination(Qt::Key_Return), " 14"},
+          {"txtTo", "100", Qt::KeypadModifier | Qt::Key_Enter, " 25"}}) {
+        SCOPED_TRACE(box);
+        click("cmdReset");
+        type(box, bound);
+        this->key(key);
+        EXPECT_EQ(text("lblPrimes"), primes);
+    }
 }
 
 // Chosen from the View menu on another tab, Clear and Reset clear the search
-// tab but leave Enter to the tab shown.
+// tab but leave Enter to the tab shown, even when Reset puts the Go To box
+// back; on a calculator key Enter still means "=".
 TEST_F(SearchTabTest, enterKeepsWorkingOnTheTabShownAfterTheMenusClearOrReset) {
-    const std::tuple<const char*, int, QAction*> rows[] = {{"Clear on Factor", 3, w->mnuClear},
-                                                           {"Reset on Calculator", 2, w->mnuReset}};
+    const std::tuple<const char*, int, QAction*> rows[] = {{"Reset on Factor", 3, w->mnuReset},
+                                                           {"Clear on Calculator", 2, w->mnuClear}};
     for (const auto& [name, tab, item] : rows) {
         SCOPED_TRACE(name);
         showTab(1);
         search("0", "100"); // so that the menu's Clear is enabled
+        type("txtGoTo", "3");
         showTab(tab);
         item->trigger();
         EXPECT_EQ(defaultButton(), tab == 3 ? "cmdFactor" : "cmdEquals");
         if (tab == 3) {
-            click("cmdClearance");
-            get("txtNumber")->setFocus();
-            key(Qt::Key_Return); // factors the 7 in the box
-            EXPECT_EQ(text("lblyesno"), "YES");
+            type("txtNumber", "21");
+            key(Qt::Key_Return);
+            EXPECT_EQ(text("lblyesno"), "NO");
         } else {
             for (const Qt::Key k : {Qt::Key_2, Qt::Key_Plus, Qt::Key_3})
                 key(Qt::KeypadModifier | k);
+            get("cmdNumber_7")->setFocus();
             key(Qt::Key_Return);
             EXPECT_EQ(text("txtResult"), "5");
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "common/elapsed_time.h"
 #include "search/search_frame.h"
 #include "tests/widget_test_support.h"
 #include "ui/default_button.h"
@@ -14,7 +15,12 @@
 #include <memory>
 
 struct WindowTest : ::testing::Test, Controls {
-    void SetUp() override { openWindow(); }
+    void SetUp() override {
+        // A stopped clock: every run takes "< 1 sec.", however slow the machine.
+        korvane::ElapsedClock::setTimeSource(
+            [] { return korvane::ElapsedClock::Clock::time_point{}; });
+        openWindow();
+    }
     // A new main window in place of the one before.
     void openWindow() {
         w.reset();

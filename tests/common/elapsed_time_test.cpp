@@ -10,8 +10,19 @@ TEST(ElapsedTime, captionsWholeSecondsOrUnderOne) {
     EXPECT_EQ(elapsedCaption(0), "< 1 sec.");
     EXPECT_EQ(elapsedCaption(1), " 1 sec.");
     EXPECT_EQ(elapsedCaption(90061), " 90061 sec.");
+}
+
+// The clock counts whole seconds between its start and its stop, read from
+// the time source a test hands in.
+TEST(ElapsedTime, countsWholeSecondsBetweenStartAndStop) {
+    using namespace std::chrono_literals;
+    auto t = ElapsedClock::Clock::time_point{} + 100h;
+    ElapsedClock::setTimeSource([&] { return t; });
     ElapsedClock clock;
     clock.start();
+    t += 1999ms;
     clock.stop();
-    EXPECT_EQ(elapsedCaption(clock.seconds()), "< 1 sec.");
+    t += 5s; // after the stop: not counted
+    EXPECT_EQ(clock.seconds(), 1);
+    ElapsedClock::setTimeSource({});
 }

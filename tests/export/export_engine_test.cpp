@@ -90,16 +90,17 @@ TEST(DialogChecks, firstFailingStepAnswersWithItsFocus) {
 
 namespace {
 
-// A staged file that fails at the step named.
+// A staged file that fails at the step named, giving `reason`.
 struct ScriptedFile : StagedFile {
     enum Step { Nothing, Open, Write, Commit } failAt = Nothing;
+    std::string reason = "the step failed";
     bool written = false, committed = false, cancelled = false;
     bool open() override { return failAt != Open; }
     int handle() const override { return -1; }
     bool write(std::string_view) override { return written = true, failAt != Write; }
     bool commit() override { return committed = failAt != Commit; }
     void cancel() override { cancelled = true; }
-    std::string errorText() const override { return "the step failed"; }
+    std::string errorText() const override { return reason; }
 };
 
 } // namespace
@@ -109,17 +110,24 @@ TEST(SaveResults, aFailingStepIsReportedAndOnlyAFinishedFileIsCommitted) {
     const struct {
         const char* name;
         ScriptedFile::Step failAt;
+        const char *reason, *expected;
         bool written, committed, cancelled;
     } rows[] = {
-        {"saved", ScriptedFile::Nothing, true, true, false},
-        {"cannot open", ScriptedFile::Open, false, false, false},
-        {"write fails", ScriptedFile::Write, true, false, true},
-        {"commit fails", ScriptedFile::Commit, true, false, false},
+        // clang-format off
+        {"saved", ScriptedFile::Nothing, "", "", true, true, false},
+        {"cannot open", ScriptedFile::Open, "the step failed", "the step failed", false, false, false},
+        {"write fails", ScriptedFile::Write, "the step failed", "the step failed", true, false, true},
+        {"commit fails", ScriptedFile::Commit, "the step failed", "the step failed", true, false, false},
+        {"open fails silently", ScriptedFile::Open, "", "an unknown error", false, false, false},
+        {"write fails silently", ScriptedFile::Write, "", "an unknown error", true, false, true},
+        {"commit fails silently", ScriptedFile::Commit, "", "an unknown error", true, false, false},
+        // clang-format on
     };
     for (const auto& row : rows) {
         ScriptedFile file;
         file.failAt = row.failAt;
-        EXPECT_EQ(saveResults(file, pages, 1, 2), row.failAt ? "the step failed" : "") << row.name;
+        file.reason = row.reason;
+        EXPECT_EQ(saveResults(file, pages, 1, 2), row.expected) << row.name;
         EXPECT_EQ(file.written, row.written) << row.name;
         EXPECT_EQ(file.committed, row.committed) << row.name;
         EXPECT_EQ(file.cancelled, row.cancelled) << row.name;

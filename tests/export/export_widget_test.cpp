@@ -68,19 +68,25 @@ struct ExportTest : WindowTest {
     }
 };
 
-// Each opening route, left by Escape or the frame's close button, gives the
-// main window back with its focus and the clipboard as it was.
+// Each opening route, left by Escape, the frame's close button or Enter on
+// the focused Close, gives the main window back with its focus and the
+// clipboard as it was.
 TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
     search("0", "30");
-    const std::tuple<const char*, std::function<void()>, const char*, const char*, bool> rows[] = {
-        {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...", true},
+    enum Leave { Escape, CloseButton, EnterOnClose };
+    const std::tuple<const char*, std::function<void()>, const char*, const char*, Leave> rows[] = {
+        {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...", Escape},
         {"menu &Copy, close button", [&] { w->mnuCopy->trigger(); }, "frmCopy", "Copy Options...",
-         false},
-        {"&Save, Escape", [&] { click("cmdSave"); }, "Save", "Saving results to File", true},
+         CloseButton},
+        {"C&opy, Enter on Close", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...",
+         EnterOnClose},
+        {"&Save, Escape", [&] { click("cmdSave"); }, "Save", "Saving results to File", Escape},
         {"menu &Save, close button", [&] { w->mnuSave->trigger(); }, "Save",
-         "Saving results to File", false},
+         "Saving results to File", CloseButton},
+        {"&Save, Enter on Close", [&] { click("cmdSave"); }, "Save", "Saving results to File",
+         EnterOnClose},
     };
-    for (const auto& [name, open, dialogName, title, escape] : rows) {
+    for (const auto& [name, open, dialogName, title, leave] : rows) {
         SCOPED_TRACE(name);
         const bool copy = dialogName == std::string("frmCopy");
         const QString before = text("lblSearch");
@@ -91,7 +97,10 @@ TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
         EXPECT_FALSE(w->isEnabled()) << "the main window waits";
         EXPECT_EQ(text("lblSearch"), copy ? "Copying..." : before);
         EXPECT_EQ(red("lblSearch"), copy) << "red while copying";
-        escape ? dialog.key(Qt::Key_Escape) : void(dialog.root->close());
+        if (leave == EnterOnClose)
+            dialog.get("cmdCancel")->setFocus();
+        leave == CloseButton ? void(dialog.root->close())
+                             : dialog.key(leave == Escape ? Qt::Key_Escape : Qt::Key_Return);
         EXPECT_FALSE(dialog.root->isVisible());
         EXPECT_TRUE(focusIs(copy ? "cmdCopy" : "cmdSave")) << "focus on " << focus();
         EXPECT_EQ(text("lblSearch"), copy ? "Ready" : before);
@@ -152,6 +161,29 @@ TEST_F(ExportTest, copyTakesAllOfASmallResultAndASpanOfALargeOne) {
     copy.click("cmdCancel");
     copy = openCopy(); // the same total: the user's choice is kept
     EXPECT_FALSE(copy.checked("chkCopy"));
+}
+
+// Unticking "All Pages" or "Copy All" gives the span back to the user: the
+// save dialog writes its numbers in general form, the copy dialog leaves them.
+TEST_F(ExportTest, untickingAllPagesGivesBothBoxesBack) {
+    search("0", "10000");
+    const std::tuple<std::function<Controls()>, const char*, const char*, const char*> rows[] = {
+        {[&] { return openSave(); }, "chkPages", "txtFrom", "txtTo"},
+        {[&] { return openCopy(); }, "chkCopy", "Text1", "Text2"},
+    };
+    for (const auto& [open, all, from, to] : rows) {
+        SCOPED_TRACE(all);
+        const Controls dialog = open();
+        auto* box = dialog.get<QCheckBox>(all);
+        box->setChecked(true);
+        dialog.get<QLineEdit>(from)->setText("1e0");
+        dialog.get<QLineEdit>(to)->setText("05.0");
+        box->click();
+        const bool save = all == std::string("chkPages");
+        dialog.expectTexts({{from, save ? "1" : "1e0"}, {to, save ? "5" : "05.0"}});
+        EXPECT_TRUE(dialog.enabled(from) && dialog.enabled(to)) << "both boxes enabled";
+        dialog.click("cmdCancel");
+    }
 }
 
 // After Clear the menu's "&Save" and "&Copy" export the one empty page 1 that

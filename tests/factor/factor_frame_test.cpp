@@ -77,6 +77,9 @@ TEST_F(FactorTabTest, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
     const std::tuple<const char*, std::vector<std::pair<const char*, bool>>, Expected> rows[] = {
         {"an even number, answered without a search", {{"4", fast}}, {"1,2", "2", "NO", "100", "0", After::Nothing}},
         {"a prime", {{"3", all}}, {"1,3", "2", "YES", "100", "1", After::Search}},
+        {"the first divisor of an odd prime", {{"97", fast}}, {"1", "1", "YES", "100", "0", After::Search}},
+        {"the first divisor of an odd composite", {{"91", fast}}, {"1,7", "2", "NO", "100", "0", After::Search}},
+        {"the first divisor of twenty digits", {{"10000000000002409127", fast}}, {"1,99991", "2", "NO", "100", "0", After::Search}},
         {"leading zeros kept as typed", {{"0012", all}}, {"1,2,3,4,6,0012", "6", "NO", "100", "5", After::Search}},
         // The most divisors: 122879 from 2 up to the square root make the pair counter.
         {"the most divisors", {{"92005279690628304000", all}}, {"1,2,46002639845314152000,92005279690628304000", "245760", "NO", "100", "245759", After::Search}},

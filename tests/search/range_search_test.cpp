@@ -2,11 +2,16 @@
 // request) against a trial-division listing, on one thread and on two.
 #include "search/range_search.h"
 
+#include "search/search_plan.h"
 #include "tests/reference_pages.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <stdexcept>
 #include <thread>
 
 using namespace korvane::search;
@@ -126,4 +131,40 @@ TEST(RangeSearch, countsThePrimesBelowPowersOfTenReportingRisingProgressOnTheCal
         EXPECT_FALSE(otherThread) << "progress is reported on the caller's thread";
         EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end())) << "progress only rises";
     }
+}
+
+// The progress callback throws while the calling thread, its own share done,
+// waits for the helper, which is held in its second stretch meanwhile: the
+// helper must be stopped and joined, never left to end the program.
+TEST(RangeSearch, aProgressCallbackThatThrowsWhileWaitingForTheHelperEndsTheSearch) {
+    const SearchRange range{0, 3'000'000};
+    const SearchLimits limits{500000, 0, 1000000};
+    const SearchPlan plan = planSearch(range, limits);
+    std::mutex mutex;
+    std::condition_variable released;
+    bool thrown = false;
+    std::uint64_t heldAt = 0; // numbers the held helper has covered
+    const auto holdHelper = [&](std::uint64_t p) {
+        std::unique_lock lock(mutex);
+        if (p >= plan.countFrom && heldAt == 0) {
+            heldAt = p - range.first;
+            released.wait_for(lock, std::chrono::seconds(20), [&] { return thrown; });
+        }
+    };
+    // Once the caller's own share is covered, it reports this percentage.
+    const auto waiting = [&] {
+        return 100.0 / static_cast<double>(range.last - range.first) *
+               static_cast<double>(heldAt + plan.parallelEnd - plan.upperFrom);
+    };
+    const auto throwWhenWaiting = [&](double percent) {
+        std::lock_guard lock(mutex);
+        if (heldAt != 0 && percent >= waiting()) {
+            thrown = true;
+            released.notify_one();
+            throw std::runtime_error("the window failed");
+        }
+    };
+    PageStore store;
+    EXPECT_THROW(runSearch(range, store, throwWhenWaiting, limits, holdHelper), std::runtime_error);
+    EXPECT_TRUE(thrown) << "thrown while waiting for the helper";
 }
