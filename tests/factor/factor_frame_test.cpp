@@ -4,6 +4,7 @@
 #include "factor/factor_frame.h"
 #include "tests/app/window_fixture.h"
 
+#include <QClipboard>
 #include <QListView>
 #include <QRadioButton>
 
@@ -123,6 +124,73 @@ TEST_F(FactorTabTest, opensWithItsCaptionsAndReportsAFactorizationTheEngineCanno
     w->BigFrame_3->setEngine({});
     factor("9", all);
     expect({"1,2,1,3,9", "5", "NO", "100", "3", After::Search});
+}
+
+TEST_F(FactorTabTest, showsThePrimeFactorizationInEitherMode) {
+    showTab(3);
+    // clang-format off
+    const std::pair<const char*, const char*> rows[] = {
+        {"360", "2^3 * 3^2 * 5"}, {"97", "97"}, {"10000000000000000000", "2^19 * 5^19"},
+        {"18446744073709551557", "18446744073709551557"}, {"99984758105200426727", "9876543211 * 10123456757"}};
+    // clang-format on
+    for (const auto& [number, factors] : rows) {
+        for (const bool fastest : {fast, all}) {
+            SCOPED_TRACE(std::string(number) + (fastest ? ", first divisor" : ", all divisors"));
+            factor(number, fastest);
+            EXPECT_EQ(text("lblPrimeFactors"), factors);
+            click("cmdClearance");
+        }
+    }
+}
+
+// Only a run that writes the list writes the factorization; Clear empties it.
+TEST_F(FactorTabTest, keepsTheFactorizationThroughRefusalsAndTwoUntilClear) {
+    showTab(3);
+    factor("360", fast); // answered at once, so Factor stays on
+    for (const char* number : {"abc", "2", "1", "7.5", "1e20"}) {
+        factor(number, fast);
+        EXPECT_EQ(text("lblPrimeFactors"), "2^3 * 3^2 * 5") << number;
+    }
+    auto* shown = get<QLabel>("lblPrimeFactors");
+    const int middle = shown->height() / 2;
+    QTest::mousePress(shown, Qt::LeftButton, {}, QPoint(0, middle));
+    QTest::mouseMove(shown, QPoint(shown->width() - 1, middle));
+    QTest::mouseRelease(shown, Qt::LeftButton, {}, QPoint(shown->width() - 1, middle));
+    EXPECT_EQ(shown->selectedText(), "2^3 * 3^2 * 5") << "selected with the mouse, to copy";
+    click("cmdClearance");
+    EXPECT_EQ(text("lblPrimeFactors"), "");
+}
+
+// Selected with the mouse and the keyboard as in any list; copied in list order
+// whatever order the items were picked in.
+TEST_F(FactorTabTest, copiesTheSelectedDivisorsOnePerLineInListOrder) {
+    showTab(3);
+    factor("360", all);
+    auto* view = get<QListView>("Combo1");
+    const auto pick = [&](int row, Qt::KeyboardModifiers with = {}) {
+        const QRect item = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, with, item.center());
+    };
+    const auto copied = [&](QKeyCombination keys) {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(view, keys.key(), keys.keyboardModifiers());
+        return QGuiApplication::clipboard()->text();
+    };
+    pick(3);
+    pick(5, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(copied(Qt::CTRL | Qt::Key_C), "4\n5\n6\n8") << "Shift+click, Shift+Down";
+    pick(1, Qt::ControlModifier);
+    EXPECT_EQ(copied(Qt::CTRL | Qt::Key_C), "2\n4\n5\n6\n8") << "then Ctrl+click";
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(
+        copied(Qt::CTRL | Qt::Key_C),
+        "1\n2\n3\n4\n5\n6\n8\n9\n10\n12\n15\n18\n20\n24\n30\n36\n40\n45\n60\n72\n90\n120\n180\n360")
+        << "Ctrl+A";
+    QStringList menu;
+    for (const QAction* item : view->actions())
+        menu << item->text();
+    EXPECT_EQ(menu, QStringList({"Copy", "Select All"})) << "the context menu";
 }
 
 } // namespace
