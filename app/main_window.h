@@ -61,6 +61,8 @@ class MainWindow : public QMainWindow {
     void TabStrip1_MouseUp(Qt::MouseButton button);
     void mnuExit_Click();
     void mnuAbout_Click();
+    void restoreWindowPlace();
+    void saveWindowPlace() const;
     QWidget* frame(int index) const;
 
     DefaultButton* defaultButton_ = nullptr;
