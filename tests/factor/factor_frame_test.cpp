@@ -105,7 +105,8 @@ TEST_F(FactorTabTest, opensWithItsCaptionsAndReportsAFactorizationTheEngineCanno
     expectTexts({{"Label4", "Enter a numer: (20 digits max)"}, {"cmdFactor", "Factor"}, {"Label6", "%"},
         {"optSlowest", "Show all divisors (slower)"}, {"optFastest", "Show only first divisor (fastest)"},
         {"cmdClearance", "Clear"}, {"Label7", "Prime: Yes/No"}, {"Label14", "Factors Found:"},
-        {"txtNumber", "7"}, {"Label16", "Percent Done:"}, {"Label9", "Time Taken:"}});
+        {"txtNumber", "7"}, {"Label16", "Percent Done:"}, {"Label9", "Time Taken:"},
+        {"Label17", "Prime factors:"}, {"lblPrimeFactors", ""}});
     // clang-format on
     EXPECT_EQ(get<QLineEdit>("txtNumber")->maxLength(), 20);
     EXPECT_TRUE(checked("optSlowest"));
@@ -114,12 +115,16 @@ TEST_F(FactorTabTest, opensWithItsCaptionsAndReportsAFactorizationTheEngineCanno
     FactorFrame::Engine failing;
     failing.firstOddDivisor = [](Whole) -> std::optional<Whole> { throw std::bad_alloc(); };
     failing.allDivisors = [](Whole) -> korvane::factor::DivisorList { throw std::bad_alloc(); };
+    failing.primeFactors = [](Whole) -> std::vector<korvane::factor::PrimePower> {
+        throw std::bad_alloc();
+    };
     w->BigFrame_3->setEngine(failing);
-    for (const bool fastest : {fast, all}) {
-        SCOPED_TRACE(fastest ? "first divisor" : "all divisors");
-        factor("9", fastest);
+    for (const auto& [number, fastest] : {std::pair{"9", fast}, {"9", all}, {"10", fast}}) {
+        SCOPED_TRACE(std::string(number) + (fastest ? ", first divisor" : ", all divisors"));
+        factor(number, fastest);
         expect({"1,2", "2", "NO", "100", "0", After::Nothing,
                 "The factorization could not be completed: not enough memory."});
+        EXPECT_EQ(text("lblPrimeFactors"), "2^2");
     }
     w->BigFrame_3->setEngine({});
     factor("9", all);
