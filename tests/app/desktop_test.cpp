@@ -92,14 +92,6 @@ TEST(WindowPlaceTest, exitAndTheCloseButtonKeepSizePlaceAndMaximizedForTheNextRu
     }
 }
 
-TEST(WindowPlaceTest, aWindowWithNothingKeptOpensAtItsDefaultPlace) {
-    const TemporarySettings settings;
-    const MainWindow frmMain;
-    EXPECT_FALSE(frmMain.isMaximized());
-    EXPECT_GE(frmMain.width(), 820);
-    EXPECT_FALSE(settings.written()) << "opening writes nothing";
-}
-
 // Measured as the box lays out its text: the style's text area, less the
 // text margins and the two pixels the box keeps each side.
 TEST_F(DesktopTest, boundAndPageBoxesShowTheirLongestNumberWhole) {
