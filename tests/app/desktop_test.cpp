@@ -43,7 +43,8 @@ TEST_F(DesktopTest, everyWindowNamesEachControlForAScreenReader) {
     const std::tuple<QAction*, const char*, Names> dialogs[] = {
         {w->mnuCopy, "frmCopy", {{"Text1", "Beginning page"}, {"Text2", "Ending page"}}},
         {w->mnuSave, "Save", {{"txtFrom", "From page:"}, {"txtTo", "To page:"}, {"Drives", "Drive"},
-            {"Directory", "Folder"}, {"txtLocation", "Save location"}}},
+            {"Directory", "Folder"}, {"txtLocation", "Save location"},
+            {"Filename", "Filename:              (use .txt or .doc extensions)"}}},
         {w->mnuAbout, "About", {}}};
     // clang-format on
     for (const auto& [open, name, names] : dialogs) {
