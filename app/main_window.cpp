@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -26,7 +27,10 @@
 MainWindow::MainWindow() {
     setObjectName("frmMain");
     setWindowTitle(QStringLiteral("Korvane 6"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/korvane6.png")));
+    // The installed icon follows the desktop's theme; the bundled one serves a
+    // program run from its build folder.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("korvane6"),
+                                   QIcon(QStringLiteral(":/icons/korvane6.png"))));
     // Lets the desktop match the window to the installed desktop entry.
     QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
     defaultButton_ = new DefaultButton(this);
@@ -36,6 +40,10 @@ MainWindow::MainWindow() {
     createTabKeys();
     Form_Load();
     resize(sizeHint().expandedTo(QSize(820, 560)));
+    restoreWindowPlace();
+    // The end of the desktop session closes no window, so it is one more way out.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::saveWindowPlace);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::saveWindowPlace);
 }
 
 // Owns the About and statistics windows, top-level windows of their own; the
@@ -210,9 +218,31 @@ void MainWindow::mnuStatistics_Click() {
     statistics_->open(*range);
 }
 
-// Ends the event loop at once: no window is asked to close and nothing is
-// saved; the windows go with main().
+// The window's size, place and maximized state are all the program keeps
+// between runs (~/.config/Korvane/korvane6.conf); a place no screen shows any
+// more is moved back onto one by restoreGeometry.
+namespace {
+
+QSettings windowSettings() {
+    return QSettings(QStringLiteral("Korvane"), QStringLiteral("korvane6"));
+}
+
+const QString geometryKey = QStringLiteral("MainWindow/geometry");
+
+} // namespace
+
+void MainWindow::restoreWindowPlace() {
+    restoreGeometry(windowSettings().value(geometryKey).toByteArray());
+}
+
+void MainWindow::saveWindowPlace() const {
+    windowSettings().setValue(geometryKey, saveGeometry());
+}
+
+// Ends the event loop at once: no window is asked to close and no prompt is
+// shown; only the window's place is kept. The windows go with main().
 void MainWindow::mnuExit_Click() {
+    saveWindowPlace();
     QCoreApplication::exit(0);
 }
 

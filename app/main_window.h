@@ -66,6 +66,8 @@ class MainWindow : public QMainWindow {
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuStatistics_Click();
+    void restoreWindowPlace();
+    void saveWindowPlace() const;
     QWidget* frame(int index) const;
 
     DefaultButton* defaultButton_ = nullptr;

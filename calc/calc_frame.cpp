@@ -93,6 +93,19 @@ CalcFrame::CalcFrame(DefaultButton& defaultButton, QWidget* parent)
               "Label2");
     Label2->setWordWrap(true);
 
+    // A screen reader says the key's purpose, not its symbol.
+    txtResult->setAccessibleName(QStringLiteral("Calculator display"));
+    ClearAnswer->setAccessibleName(QStringLiteral("Clear answer"));
+    // clang-format off
+    const std::pair<QPushButton*, const char*> spokenKeys[] = {
+        {cmdNumber_10, "Decimal point"}, {cmdSign_0, "Multiply"}, {cmdSign_1, "Divide"},
+        {cmdSign_2, "Add"}, {cmdSign_3, "Subtract"}, {cmdSpecial_0, "Reciprocal"},
+        {cmdSpecial_1, "Square"}, {cmdSpecial_2, "Square root"}, {cmdSpecial_3, "Pi"},
+        {cmdEquals, "Equals"}};
+    // clang-format on
+    for (const auto& [key, words] : spokenKeys)
+        key->setAccessibleName(QString::fromLatin1(words));
+
     auto* layout = new QVBoxLayout(this);
     // The keys share the tab's height: four keypad rows to one command row.
     layout->addWidget(txtResult);

@@ -49,6 +49,9 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
     Label3 = named(new QLabel(QStringLiteral("Ending page:"), Frame1), "Label3");
     Text1 = named(new QLineEdit(QStringLiteral("1"), Frame1), "Text1");
     Text2 = named(new QLineEdit(QStringLiteral("1"), Frame1), "Text2");
+    // Named for their labels: the group box's title alone would name both alike.
+    Text1->setAccessibleName(QStringLiteral("Beginning page"));
+    Text2->setAccessibleName(QStringLiteral("Ending page"));
     auto* spanGrid = new QGridLayout(Frame1);
     spanGrid->addWidget(Label2, 0, 0);
     spanGrid->addWidget(Text1, 0, 1);

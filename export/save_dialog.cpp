@@ -69,6 +69,8 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
     txtFrom = named(new QLineEdit(Frame1), "txtFrom");
     Label7 = named(new QLabel(QStringLiteral("To page:"), Frame1), "Label7");
     txtTo = named(new QLineEdit(Frame1), "txtTo");
+    Label6->setBuddy(txtFrom);
+    Label7->setBuddy(txtTo);
     auto* spanGrid = new QGridLayout(Frame1);
     spanGrid->addWidget(chkPages, 0, 0, 1, 2);
     spanGrid->addWidget(Label6, 1, 0);
@@ -91,6 +93,10 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
                               this),
                    "Label4");
     Label4->setWordWrap(true);
+    Label1->setBuddy(Filename);
+    Drives->setAccessibleName(QStringLiteral("Drive"));
+    Directory->setAccessibleName(QStringLiteral("Folder"));
+    txtLocation->setAccessibleName(QStringLiteral("Save location"));
     ProgressBar1 = named(new QProgressBar(this), "ProgressBar1");
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);

@@ -1,5 +1,8 @@
 #include "factor/divisor_list_model.h"
 
+#include <algorithm>
+#include <utility>
+
 int DivisorListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
 }
@@ -35,4 +38,23 @@ void DivisorListModel::append(std::string item) {
     std::vector<std::string> one;
     one.push_back(std::move(item));
     append(std::move(one));
+}
+
+std::string DivisorListModel::linesOf(const QItemSelection& selection) const {
+    std::vector<std::pair<int, int>> spans; // first and last row, in any order as selected
+    for (const QItemSelectionRange& range : selection)
+        spans.emplace_back(range.top(), std::min(range.bottom(), count() - 1));
+    std::sort(spans.begin(), spans.end());
+    std::string text;
+    int next = 0; // the first row not written yet, so overlapping spans count once
+    int written = 0;
+    for (const auto& [top, bottom] : spans) {
+        for (int row = std::max(top, next); row <= bottom; ++row) {
+            if (written++ > 0)
+                text += '\n';
+            text += item(row);
+        }
+        next = std::max(next, bottom + 1);
+    }
+    return text;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QItemSelection>
 
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ class DivisorListModel : public QAbstractListModel {
     void append(std::string item);
     int count() const { return static_cast<int>(items_.size()); }
     const std::string& item(int row) const { return items_[static_cast<std::size_t>(row)]; }
+    // The selected items in list order, joined by line feeds. Read straight from
+    // the strings, as a selection may hold every one of a quarter of a million rows.
+    std::string linesOf(const QItemSelection& selection) const;
 
   private:
     std::vector<std::string> items_;

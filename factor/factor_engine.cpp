@@ -217,6 +217,18 @@ std::vector<PrimePower> primeFactors(Whole n) {
     return detail::primeFactors(n, defaultSmoothBits);
 }
 
+std::string factorizationText(const std::vector<PrimePower>& factors) {
+    std::string text;
+    for (const PrimePower& f : factors) {
+        if (!text.empty())
+            text += " * ";
+        text += decimalText(f.prime);
+        if (f.exponent > 1)
+            text.append("^").append(decimalDigits(f.exponent));
+    }
+    return text;
+}
+
 std::optional<Whole> firstOddDivisor(Whole n) {
     // The smallest odd divisor above 1 is the smallest odd prime factor.
     for (const PrimePower& f : primeFactors(n)) {

@@ -54,6 +54,9 @@ struct PrimePower {
 // The prime factorization of n >= 2, primes ascending, each proven prime.
 std::vector<PrimePower> primeFactors(Whole n);
 
+// A factorization as the tab shows it: "2^3 * 3^2 * 5", an exponent only above 1.
+std::string factorizationText(const std::vector<PrimePower>& factors);
+
 namespace detail {
 // primeFactors with a chosen effort for the smooth-number pass above 64 bits;
 // a small effort leaves composite cofactors for the fallback to split.

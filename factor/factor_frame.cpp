@@ -10,8 +10,11 @@
 #include "ui/paste_guard.h"
 #include "ui/status_label.h"
 
+#include <QAction>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +40,7 @@ FactorFrame::FactorFrame(QWidget* parent) : QWidget(parent) {
     layOutControls();
     connect(cmdFactor, &QPushButton::clicked, this, &FactorFrame::cmdFactor_Click);
     connect(cmdClearance, &QPushButton::clicked, this, &FactorFrame::cmdClearance_Click);
+    createListMenu();
 }
 
 void FactorFrame::createControls() {
@@ -47,6 +51,7 @@ void FactorFrame::createControls() {
     txtNumber = named(new QLineEdit(QStringLiteral("7"), this), "txtNumber");
     txtNumber->setMaxLength(20);
     guardPastes(txtNumber);
+    Label4->setBuddy(txtNumber);
     optSlowest =
         named(new QRadioButton(QStringLiteral("Show all divisors (slower)"), this), "optSlowest");
     optFastest = named(new QRadioButton(QStringLiteral("Show only first divisor (fastest)"), this),
@@ -57,6 +62,8 @@ void FactorFrame::createControls() {
     optSlowest->setChecked(true);
     cmdFactor = named(new QPushButton(QStringLiteral("Factor"), this), "cmdFactor");
     cmdClearance = named(new QPushButton(QStringLiteral("Clear"), this), "cmdClearance");
+    // The search and calculator tabs have a "Clear" of their own.
+    cmdClearance->setAccessibleName(QStringLiteral("Clear divisors"));
 
     list_ = new DivisorListModel(this);
     Combo1 = named(new QListView(this), "Combo1");
@@ -65,6 +72,8 @@ void FactorFrame::createControls() {
     // million rows before it can draw the first screenful.
     Combo1->setUniformItemSizes(true);
     Combo1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Combo1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Combo1->setAccessibleName(QStringLiteral("Divisor list"));
 
     Label7 = label("Label7", "Prime: Yes/No");
     lblyesno = label("lblyesno", "NO");
@@ -78,6 +87,12 @@ void FactorFrame::createControls() {
     setStatusColour(lblProgress, StatusColour::Idle);
     Label9 = label("Label9", "Time Taken:");
     lblSec = label("lblSec", " 0 sec.");
+    Label17 = label("Label17", "Prime factors:");
+    lblPrimeFactors = label("lblPrimeFactors", "");
+    lblPrimeFactors->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblPrimeFactors->setWordWrap(true);
+    // A click gives it the focus, and its text alone would leave it nameless when empty.
+    lblPrimeFactors->setAccessibleName(QStringLiteral("Prime factors"));
     lblFact = label("lblFact", "0");
     lblFact->setVisible(false);
 }
@@ -103,7 +118,9 @@ void FactorFrame::layOutControls() {
     results->addLayout(percent, 2, 1);
     results->addWidget(Label9, 3, 0);
     results->addWidget(lblSec, 3, 1);
-    results->setRowStretch(4, 1);
+    results->addWidget(Label17, 4, 0, Qt::AlignTop);
+    results->addWidget(lblPrimeFactors, 4, 1);
+    results->setRowStretch(5, 1);
     results->setColumnStretch(1, 1);
 
     auto* body = new QHBoxLayout;
@@ -133,12 +150,17 @@ void FactorFrame::cmdFactor_Click() {
     if (optFastest->isChecked()) {
         if (input.value % 2 == 0) {
             // Even numbers are answered at once, without a search.
+            std::vector<korvane::factor::PrimePower> factors;
+            if (!completes(this, QStringLiteral("factorization"),
+                           [&] { factors = engine_.primeFactors(input.value); }))
+                return;
             list_->clear();
             setFactorsFound(2);
             appendItem("1");
             appendItem("2");
             lblPercentage->setText(QStringLiteral("100"));
             lblyesno->setText(QStringLiteral("NO"));
+            showFactorization(factors);
             return;
         }
         FastSearch(input.value);
@@ -172,7 +194,11 @@ bool FactorFrame::calculate(const std::function<void()>& work) {
 void FactorFrame::FastSearch(Whole number) {
     clock_.start();
     std::optional<Whole> divisor;
-    if (!calculate([&] { divisor = engine_.firstOddDivisor(number); }))
+    std::vector<korvane::factor::PrimePower> factors;
+    if (!calculate([&] {
+            divisor = engine_.firstOddDivisor(number);
+            factors = engine_.primeFactors(number);
+        }))
         return;
     appendItem("1");
     setFactorsFound(factorsFound_ + 1);
@@ -186,12 +212,17 @@ void FactorFrame::FastSearch(Whole number) {
     finishProgress();
     if (divisor)
         lblyesno->setText(QStringLiteral("NO"));
+    showFactorization(factors);
 }
 
 void FactorFrame::SlowSearch(Whole number, const std::string& typedText) {
     clock_.start();
     korvane::factor::DivisorList found;
-    if (!calculate([&] { found = engine_.allDivisors(number); }))
+    std::vector<korvane::factor::PrimePower> factors;
+    if (!calculate([&] {
+            found = engine_.allDivisors(number);
+            factors = engine_.primeFactors(number);
+        }))
         return;
     // One for "1", two for each divisor up to the square root and its partner.
     lblFact->setText(toQString(korvane::decimalDigits(1 + 2 * found.pairCount)));
@@ -199,6 +230,7 @@ void FactorFrame::SlowSearch(Whole number, const std::string& typedText) {
     finishProgress();
     lblyesno->setText(found.pairCount > 0 ? QStringLiteral("NO") : QStringLiteral("YES"));
     Order(found, typedText);
+    showFactorization(factors);
 }
 
 // Lists every divisor after the items already there, the number itself last and
@@ -221,6 +253,34 @@ void FactorFrame::cmdClearance_Click() {
     setFactorsFound(0);
     lblPercentage->setText(QStringLiteral("0"));
     lblSec->setText(QStringLiteral("0 sec."));
+    lblPrimeFactors->clear();
+}
+
+// Copy and Select All in the list's context menu, and their keys while the list
+// has the focus: the view's own Ctrl+C would copy only the current item.
+void FactorFrame::createListMenu() {
+    mnuListCopy = named(new QAction(QStringLiteral("Copy"), Combo1), "mnuListCopy");
+    mnuListCopy->setShortcut(QKeySequence::Copy);
+    mnuListSelectAll = named(new QAction(QStringLiteral("Select All"), Combo1), "mnuListSelectAll");
+    mnuListSelectAll->setShortcut(QKeySequence::SelectAll);
+    for (QAction* item : {mnuListCopy, mnuListSelectAll}) {
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        Combo1->addAction(item);
+    }
+    Combo1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(mnuListCopy, &QAction::triggered, this, &FactorFrame::mnuListCopy_Click);
+    connect(mnuListSelectAll, &QAction::triggered, Combo1, &QListView::selectAll);
+}
+
+void FactorFrame::mnuListCopy_Click() {
+    const QItemSelection selected = Combo1->selectionModel()->selection();
+    if (selected.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(QString::fromStdString(list_->linesOf(selected)));
+}
+
+void FactorFrame::showFactorization(const std::vector<korvane::factor::PrimePower>& factors) {
+    lblPrimeFactors->setText(toQString(korvane::factor::factorizationText(factors)));
 }
 
 void FactorFrame::startProgress() {

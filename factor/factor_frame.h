@@ -9,8 +9,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class DivisorListModel;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -24,6 +26,8 @@ class FactorFrame : public QWidget {
 
     void cmdFactor_Click();
     void cmdClearance_Click();
+    // Puts the selected divisors on the clipboard in list order, one per line.
+    void mnuListCopy_Click();
 
     // The engine calls behind "Factor"; a test replaces them to make them fail.
     struct Engine {
@@ -31,6 +35,8 @@ class FactorFrame : public QWidget {
             firstOddDivisor = korvane::factor::firstOddDivisor;
         std::function<korvane::factor::DivisorList(korvane::factor::Whole)> allDivisors =
             korvane::factor::allDivisors;
+        std::function<std::vector<korvane::factor::PrimePower>(korvane::factor::Whole)>
+            primeFactors = korvane::factor::primeFactors;
     };
     void setEngine(Engine engine);
 
@@ -52,6 +58,11 @@ class FactorFrame : public QWidget {
     QLabel* lblProgress = nullptr;
     QLabel* Label9 = nullptr;
     QLabel* lblSec = nullptr;
+    QLabel* Label17 = nullptr;         // "Prime factors:"
+    QLabel* lblPrimeFactors = nullptr; // the factorization, selectable to copy
+    // The divisor list's context menu; Ctrl+C and Ctrl+A work in the list too.
+    QAction* mnuListCopy = nullptr;
+    QAction* mnuListSelectAll = nullptr;
     QLabel* lblFact = nullptr; // hidden: the divisor-pair counter of the last full search
 
   private:
@@ -65,6 +76,8 @@ class FactorFrame : public QWidget {
     void finishProgress();
     void appendItem(std::string text);
     void setFactorsFound(int count);
+    void createListMenu();
+    void showFactorization(const std::vector<korvane::factor::PrimePower>& factors);
 
     Engine engine_;
     DivisorListModel* list_ = nullptr;

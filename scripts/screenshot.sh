@@ -30,6 +30,12 @@ if ((${#missing[@]})); then
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 mkdir -p docs
+# The program keeps its window's place in the user's settings: the pictures
+# are taken with settings of their own, so they show the default window and
+# leave the user's file alone.
+XDG_CONFIG_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 
 # Inside the virtual display there is no window manager, so the window sits at
 # 0,0 with its tab strip at a fixed place: the clicks below aim at the tabs.

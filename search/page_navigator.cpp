@@ -6,6 +6,7 @@
 #include "common/input_error.h"
 #include "common/number_text.h"
 #include "search/page_store.h"
+#include "ui/box_width.h"
 #include "ui/default_button.h"
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
@@ -81,6 +82,13 @@ void PageNavigator::createControls(QWidget* frame) {
     guardPastes(txtGoTo);
     cmdGoTo = named(new QPushButton(QStringLiteral("Go To"), frame), "cmdGoTo");
     cmdGoTo->setToolTip(QStringLiteral("Show the page typed in the box"));
+    // Names a screen reader says; the arrows' captions are only symbols.
+    txtPrimes->setAccessibleName(QStringLiteral("Result page"));
+    Slider1->setAccessibleName(QStringLiteral("Page slider"));
+    for (QPushButton* back : {cmdBack, PreviousPage})
+        back->setAccessibleName(QStringLiteral("Previous page"));
+    for (QPushButton* forward : {cmdForward, NextPage})
+        forward->setAccessibleName(QStringLiteral("Next page"));
 
     Timer1 = named(new QTimer(this), "Timer1");
     Timer2 = named(new QTimer(this), "Timer2");
@@ -115,8 +123,7 @@ QWidget* PageNavigator::viewingBox(QWidget* parent) const {
 QWidget* PageNavigator::goToBox(QWidget* parent) const {
     auto* goTo = named(new QGroupBox(QStringLiteral("Go to page:"), parent), "fraGoTo");
     auto* row = new QHBoxLayout(goTo);
-    txtGoTo->setMaximumWidth(txtGoTo->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
-                             12);
+    txtGoTo->setFixedWidth(widthShowing(txtGoTo, QStringLiteral("500000")));
     row->addWidget(txtGoTo);
     row->addWidget(cmdGoTo);
     return goTo;

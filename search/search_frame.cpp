@@ -4,6 +4,7 @@
 
 #include "common/number_text.h"
 #include "search/page_navigator.h"
+#include "ui/box_width.h"
 #include "ui/default_button.h"
 #include "ui/engine_failure.h"
 #include "ui/message_box.h"
@@ -93,6 +94,8 @@ void SearchFrame::createSearchControls() {
     cmdCalculate =
         button(this, "cmdCalculate", QStringLiteral("SEARCH"), QStringLiteral("Get your results"));
     cmdClear = button(this, "cmdClear", QStringLiteral("&Clear"), QStringLiteral("Clear screen"));
+    // The calculator and factor tabs have a "Clear" of their own.
+    cmdClear->setAccessibleName(QStringLiteral("Clear results"));
     cmdReset =
         button(this, "cmdReset", QStringLiteral("&Reset"), QStringLiteral("Reset to default"));
 
@@ -119,7 +122,8 @@ QWidget* SearchFrame::boundsBox() {
     grid->addWidget(txtFrom, 0, 1);
     grid->addWidget(captionFor(QStringLiteral("&To:"), txtTo), 1, 0);
     grid->addWidget(txtTo, 1, 1);
-    const int width = txtFrom->fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 12;
+    // Twenty digits, the most either box takes, show without scrolling.
+    const int width = widthShowing(txtFrom, QStringLiteral("99999999999999999999"));
     txtFrom->setMinimumWidth(width);
     txtTo->setMinimumWidth(width);
     return box;

@@ -8,6 +8,26 @@ Controls shownWindow(const char* name) {
     return {};
 }
 
+QString accessibleName(QWidget* control) {
+    const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    return face ? face->text(QAccessible::Name) : QStringLiteral("<not accessible>");
+}
+
+void expectEveryFocusableControlNamed(QWidget* window, const QStringList& alike) {
+    QMap<QString, QString> named; // spoken name -> objectName
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        // A combo box's list pops up as a window of its own.
+        if (control->focusPolicy() == Qt::NoFocus || control->window() != window)
+            continue;
+        const QString name = accessibleName(control).trimmed();
+        const QString who = control->objectName() + " (" + control->metaObject()->className() + ")";
+        EXPECT_FALSE(name.isEmpty()) << who << " has no name";
+        if (named.contains(name) && !alike.contains(name))
+            ADD_FAILURE() << who << " and " << named[name] << " are both named " << name;
+        named.insert(name, who);
+    }
+}
+
 Response clickButton(QMessageBox::StandardButton button) {
     return [button](QMessageBox* box) {
         box->button(button) ? box->button(button)->click() : box->reject();

@@ -86,6 +86,13 @@ struct Controls {
 // The shown top-level window of that objectName (a dialog, the About window).
 Controls shownWindow(const char* name);
 
+// The name a screen reader says for a control.
+QString accessibleName(QWidget* control);
+// Every control of `window` that can take the focus, on every tab, shown or
+// not, has a name a screen reader says, and no two share one except the names
+// in `alike`, which belong to controls that do the same.
+void expectEveryFocusableControlNamed(QWidget* window, const QStringList& alike = {});
+
 // What a message box showed before the test closed it.
 struct SeenMessage {
     bool shown = false;

@@ -10,21 +10,6 @@
 
 using namespace korvane::factor;
 
-namespace {
-
-// "p^e x q" for comparing factorizations as text.
-std::string factorText(const std::vector<PrimePower>& factors) {
-    std::string out;
-    for (const PrimePower& f : factors) {
-        out.append(out.empty() ? "" : " x ").append(decimalText(f.prime));
-        if (f.exponent > 1)
-            out.append("^").append(std::to_string(f.exponent));
-    }
-    return out;
-}
-
-} // namespace
-
 // Refusals come in the order the checks run; "1e400" lies beyond every number
 // the program reads anywhere.
 TEST(FactorEngine, refusesTextsInTheOrderTheChecksRun) {
@@ -51,16 +36,16 @@ TEST(FactorEngine, factorsKnownNumbersOnBothSidesOfTwoToThe64) {
         rows[] = {
             // clang-format off
         {"small prime", {"3", "3e0"}, "3", 2, ""},
-        {"read exactly", {"0015", "15.0", "1500E-2", " +15 "}, "3 x 5", 4, "3"},
+        {"read exactly", {"0015", "15.0", "1500E-2", " +15 "}, "3 * 5", 4, "3"},
         {"largest 64-bit prime", {"18446744073709551557"}, "18446744073709551557", 2, ""},
         {"two to the 64", {"18446744073709551616"}, "2^64", 65, ""},
-        {"two to the 64 plus one", {"18446744073709551617"}, "274177 x 67280421310721", 4, "274177"},
+        {"two to the 64 plus one", {"18446744073709551617"}, "274177 * 67280421310721", 4, "274177"},
         {"square of a 33-bit prime", {"18446744202558570721"}, "4294967311^2", 3, "4294967311"},
-        {"two 34-bit primes", {"99984758105200426727"}, "9876543211 x 10123456757", 4, "9876543211"},
+        {"two 34-bit primes", {"99984758105200426727"}, "9876543211 * 10123456757", 4, "9876543211"},
         {"twenty nines", {"99999999999999999999", "9999999999999999999.9e1"},
-         "3^2 x 11 x 41 x 101 x 271 x 3541 x 9091 x 27961", 384, "3"},
+         "3^2 * 11 * 41 * 101 * 271 * 3541 * 9091 * 27961", 384, "3"},
         {"most divisors", {"92005279690628304000"},
-         "2^7 x 3^4 x 5^3 x 7^2 x 11 x 13 x 17 x 19 x 23 x 29 x 31 x 37 x 41", 245760, "3"},
+         "2^7 * 3^4 * 5^3 * 7^2 * 11 * 13 * 17 * 19 * 23 * 29 * 31 * 37 * 41", 245760, "3"},
             // clang-format on
         };
     for (const auto& [name, texts, factors, divisorCount, firstOdd] : rows) {
@@ -68,7 +53,7 @@ TEST(FactorEngine, factorsKnownNumbersOnBothSidesOfTwoToThe64) {
             SCOPED_TRACE(std::string(name) + ": " + text);
             const CheckedInput input = checkInput(text);
             ASSERT_EQ(input.kind, InputKind::Number);
-            EXPECT_EQ(factorText(primeFactors(input.value)), factors) << "prime factors";
+            EXPECT_EQ(factorizationText(primeFactors(input.value)), factors) << "prime factors";
             const std::vector<Whole> divisors = allDivisors(input.value).divisors;
             EXPECT_EQ(divisors.size(), divisorCount) << "divisor count";
             EXPECT_TRUE(std::is_sorted(divisors.begin(), divisors.end())) << "divisors ascending";
@@ -81,10 +66,10 @@ TEST(FactorEngine, factorsKnownNumbersOnBothSidesOfTwoToThe64) {
 TEST(FactorEngine, splitsWhatALowEffortSmoothPassLeavesComposite) {
     // At this effort the smooth pass gives up on both numbers whole; the second
     // one's prime square comes back in two parts that must be merged.
-    EXPECT_EQ(factorText(detail::primeFactors(checkInput("99984758105200426727").value, 10)),
-              "9876543211 x 10123456757");
-    EXPECT_EQ(factorText(detail::primeFactors(checkInput("50000317000552000153").value, 10)),
-              "1000003^2 x 50000017");
+    EXPECT_EQ(factorizationText(detail::primeFactors(checkInput("99984758105200426727").value, 10)),
+              "9876543211 * 10123456757");
+    EXPECT_EQ(factorizationText(detail::primeFactors(checkInput("50000317000552000153").value, 10)),
+              "1000003^2 * 50000017");
 }
 
 TEST(FactorEngine, agreesWithTrialDivision) {

@@ -4,6 +4,7 @@
 #include "factor/factor_frame.h"
 #include "tests/app/window_fixture.h"
 
+#include <QClipboard>
 #include <QListView>
 #include <QRadioButton>
 
@@ -107,7 +108,8 @@ TEST_F(FactorTabTest, opensWithItsCaptionsAndReportsAFactorizationTheEngineCanno
     expectTexts({{"Label4", "Enter a numer: (20 digits max)"}, {"cmdFactor", "Factor"}, {"Label6", "%"},
         {"optSlowest", "Show all divisors (slower)"}, {"optFastest", "Show only first divisor (fastest)"},
         {"cmdClearance", "Clear"}, {"Label7", "Prime: Yes/No"}, {"Label14", "Factors Found:"},
-        {"txtNumber", "7"}, {"Label16", "Percent Done:"}, {"Label9", "Time Taken:"}});
+        {"txtNumber", "7"}, {"Label16", "Percent Done:"}, {"Label9", "Time Taken:"},
+        {"Label17", "Prime factors:"}, {"lblPrimeFactors", ""}});
     // clang-format on
     EXPECT_EQ(get<QLineEdit>("txtNumber")->maxLength(), 20);
     EXPECT_TRUE(checked("optSlowest"));
@@ -116,16 +118,86 @@ TEST_F(FactorTabTest, opensWithItsCaptionsAndReportsAFactorizationTheEngineCanno
     FactorFrame::Engine failing;
     failing.firstOddDivisor = [](Whole) -> std::optional<Whole> { throw std::bad_alloc(); };
     failing.allDivisors = [](Whole) -> korvane::factor::DivisorList { throw std::bad_alloc(); };
+    failing.primeFactors = [](Whole) -> std::vector<korvane::factor::PrimePower> {
+        throw std::bad_alloc();
+    };
     w->BigFrame_3->setEngine(failing);
-    for (const bool fastest : {fast, all}) {
-        SCOPED_TRACE(fastest ? "first divisor" : "all divisors");
-        factor("9", fastest);
+    for (const auto& [number, fastest] : {std::pair{"9", fast}, {"9", all}, {"10", fast}}) {
+        SCOPED_TRACE(std::string(number) + (fastest ? ", first divisor" : ", all divisors"));
+        factor(number, fastest);
         expect({"1,2", "2", "NO", "100", "0", After::Nothing,
                 "The factorization could not be completed: not enough memory."});
+        EXPECT_EQ(text("lblPrimeFactors"), "2^2");
     }
     w->BigFrame_3->setEngine({});
     factor("9", all);
     expect({"1,2,1,3,9", "5", "NO", "100", "3", After::Search});
+}
+
+// Every run that writes the list writes the factorization, in either mode;
+// a refusal or 2 leaves it, Clear empties it.
+TEST_F(FactorTabTest, showsThePrimeFactorizationUntilTheNextRunOrClear) {
+    showTab(3);
+    // clang-format off
+    const std::pair<const char*, const char*> rows[] = {
+        {"360", "2^3 * 3^2 * 5"}, {"97", "97"}, {"10000000000000000000", "2^19 * 5^19"},
+        {"18446744073709551557", "18446744073709551557"}, {"99984758105200426727", "9876543211 * 10123456757"}};
+    // clang-format on
+    for (const auto& [number, factors] : rows) {
+        for (const bool fastest : {fast, all}) {
+            SCOPED_TRACE(std::string(number) + (fastest ? ", first divisor" : ", all divisors"));
+            factor(number, fastest);
+            EXPECT_EQ(text("lblPrimeFactors"), factors);
+            // Only the even answer leaves Factor on for a number after it.
+            for (const char* unchanged : {"abc", "2", "1e20"}) {
+                if (!enabled("cmdFactor"))
+                    break;
+                factor(unchanged, fastest);
+                EXPECT_EQ(text("lblPrimeFactors"), factors) << "after " << unchanged;
+            }
+            click("cmdClearance");
+            EXPECT_EQ(text("lblPrimeFactors"), "") << "after Clear";
+        }
+    }
+    factor("360", fast);
+    auto* shown = get<QLabel>("lblPrimeFactors");
+    const int middle = shown->height() / 2;
+    QTest::mousePress(shown, Qt::LeftButton, {}, QPoint(0, middle));
+    QTest::mouseMove(shown, QPoint(shown->width() - 1, middle));
+    QTest::mouseRelease(shown, Qt::LeftButton, {}, QPoint(shown->width() - 1, middle));
+    EXPECT_EQ(shown->selectedText(), "2^3 * 3^2 * 5") << "selected with the mouse, to copy";
+}
+
+// Selected with the mouse and the keyboard as in any list; copied in list order
+// whatever order the items were picked in.
+TEST_F(FactorTabTest, copiesTheSelectedDivisorsOnePerLineInListOrder) {
+    showTab(3);
+    factor("360", all);
+    auto* view = get<QListView>("Combo1");
+    const auto pick = [&](int row, Qt::KeyboardModifiers with = {}) {
+        const QRect item = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, with, item.center());
+    };
+    const auto copied = [&](QKeyCombination keys) {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(view, keys.key(), keys.keyboardModifiers());
+        return QGuiApplication::clipboard()->text();
+    };
+    pick(3);
+    pick(5, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(copied(Qt::CTRL | Qt::Key_C), "4\n5\n6\n8") << "Shift+click, Shift+Down";
+    pick(1, Qt::ControlModifier);
+    EXPECT_EQ(copied(Qt::CTRL | Qt::Key_C), "2\n4\n5\n6\n8") << "then Ctrl+click";
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(
+        copied(Qt::CTRL | Qt::Key_C),
+        "1\n2\n3\n4\n5\n6\n8\n9\n10\n12\n15\n18\n20\n24\n30\n36\n40\n45\n60\n72\n90\n120\n180\n360")
+        << "Ctrl+A";
+    QStringList menu;
+    for (const QAction* item : view->actions())
+        menu << item->text();
+    EXPECT_EQ(menu, QStringList({"Copy", "Select All"})) << "the context menu";
 }
 
 } // namespace
