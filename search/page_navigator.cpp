@@ -37,6 +37,11 @@ QPushButton* arrow(QWidget* parent, const char* name, const char* caption, const
     auto* b = named(new QPushButton(QString::fromLatin1(caption), parent), name);
     b->setToolTip(QString::fromLatin1(toolTip));
     b->setAutoRepeat(false);
+    // Held with the mouse only, the arrows are no stop for the Tab key: the
+    // slider, the menu and Go To page from the keyboard. Out of the focus chain,
+    // the two pairs can share their spoken names without a screen reader
+    // announcing two controls alike.
+    b->setFocusPolicy(Qt::NoFocus);
     b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("<<<<")) + 8);
     return b;
 }

@@ -89,9 +89,8 @@ Controls shownWindow(const char* name);
 // The name a screen reader says for a control.
 QString accessibleName(QWidget* control);
 // Every control of `window` that can take the focus, on every tab, shown or
-// not, has a name a screen reader says, and no two share one except the names
-// in `alike`, which belong to controls that do the same.
-void expectEveryFocusableControlNamed(QWidget* window, const QStringList& alike = {});
+// not, has a name a screen reader says, and no two share one.
+void expectEveryFocusableControlNamed(QWidget* window);
 
 // What a message box showed before the test closed it.
 struct SeenMessage {
