@@ -16,6 +16,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QWindow>
 
 #include <charconv>
@@ -55,6 +56,9 @@ class PaintCounter : public QObject {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The window keeps its place in the user's settings; a timing run leaves
+    // them alone.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     MainWindow frmMain;
     frmMain.show();
