@@ -90,8 +90,7 @@ TEST(RangeSearch, refusesBoundsInTheOrderTheChecksRunAndNamesTheBoxForTheFocus) 
     }
 }
 
-// A fractional From rounds up, To is taken at its whole part; 18-digit bounds
-// are read exactly.
+// A fractional From rounds up, To is taken at its whole part.
 TEST(RangeSearch, listsThePrimesBetweenTheWholeNumbersOfTheBounds) {
     const struct {
         const char *from, *to, *page;
@@ -100,9 +99,6 @@ TEST(RangeSearch, listsThePrimesBetweenTheWholeNumbersOfTheBounds) {
         {"0.5", "10", "2 3 5 7"},
         {"3", "12.9", " 3 5 7 11"},
         {"4294967290", "4294967311", " 4294967291 4294967311"},
-        {"999999999999999900", "1000000000000000100",
-         " 999999999999999967 999999999999999989 1000000000000000003 1000000000000000009"
-         " 1000000000000000031 1000000000000000079"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.from) + " to " + row.to);
