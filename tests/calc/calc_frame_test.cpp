@@ -24,14 +24,14 @@ TEST_F(CalcTabTest, eachButtonActsAndTheyEvaluateLeftToRight) {
                  {"cmdPasteAnswer", "Paste Answer        Ctrl+V"},
                  {"Label2", "Keybaord can be used to enter values.  Values up to 1.79*10^308."}});
     EXPECT_TRUE(get<QLineEdit>("txtResult")->isReadOnly());
-    EXPECT_TRUE(get<QLineEdit>("txtResult")->alignment() & Qt::AlignRight);
-    EXPECT_EQ(get("txtResult")->palette().color(QPalette::Text), QColor(Qt::blue));
     // clang-format off
     const std::pair<const char*, const char*> steps[] = {{"cmdNumber_2", "2"}, {"cmdSign_2", "2"},
         {"cmdNumber_3", "3"}, {"cmdSign_0", "5"}, {"cmdNumber_4", "4"}, {"cmdEquals", "20"},
         {"cmdSpecial_1", "400"}, {"cmdSpecial_2", "20"}, {"cmdSpecial_0", "0.05"}, {"cmdSign_1", "0.05"},
         {"cmdNumber_10", "."}, {"cmdNumber_5", ".5"}, {"cmdEquals", "0.1"},
-        {"cmdSpecial_3", "3.14159265358979"}, {"ClearAnswer", ""}};
+        {"cmdSpecial_3", "3.14159265358979"}, {"ClearAnswer", ""}, {"cmdNumber_1", "1"}, {"cmdNumber_0", "10"},
+        {"cmdNumber_6", "106"}, {"cmdNumber_7", "1067"}, {"cmdNumber_8", "10678"}, {"cmdNumber_9", "106789"},
+        {"ClearAnswer", ""}};
     // clang-format on
     for (const auto& [button, expected] : steps) {
         click(button);
