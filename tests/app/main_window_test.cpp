@@ -17,21 +17,11 @@ TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetState) {
     EXPECT_TRUE(get<QPlainTextEdit>("txtPrimes")->isReadOnly());
 }
 
-TEST_F(MainWindowTest, menusHoldTheirItemsInOrderWithoutShortcuts) {
-    const std::pair<const char*, QStringList> menus[] = {
-        {"mnuFile", {"&Save", "-", "E&xit"}},
-        {"mnuView",
-         {"&Reset", "&Clear", "&Copy", "-", "&Next Page", "&Previous Page", "-", "S&tatistics..."}},
-        {"mnuHelp", {"&About"}}};
-    for (const auto& [menu, items] : menus) {
-        QStringList captions;
-        for (const QAction* item : get<QMenu>(menu)->actions()) {
-            captions << (item->isSeparator() ? "-" : item->text());
+// The keys stay with the boxes and the calculator: no menu item takes one.
+TEST_F(MainWindowTest, noMenuItemHasAShortcutKey) {
+    for (const char* menu : {"mnuFile", "mnuView", "mnuHelp"})
+        for (const QAction* item : get<QMenu>(menu)->actions())
             EXPECT_TRUE(item->shortcut().isEmpty()) << item->objectName();
-        }
-        EXPECT_EQ(captions, items) << menu;
-    }
-    expectTexts({{"mnuFile", "&File"}, {"mnuView", "&View"}, {"mnuHelp", "&Help"}});
 }
 
 // Only a left release switches frames, but every release sets the frame's
