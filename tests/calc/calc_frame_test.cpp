@@ -19,7 +19,7 @@ struct CalcTabTest : WindowTest {
 // Each button once; then keypad 6, a mouse click on an operator, keypad 3
 // and Enter: the clicked button passes the keys on like every other button.
 TEST_F(CalcTabTest, eachButtonActsAndTheyEvaluateLeftToRight) {
-    // Spelled and spaced as designed; a tidy-up must not change them.
+    // The odd spelling and spacing are meant; a tidy-up must not change them.
     expectTexts({{"cmdCopyAnswer", "Copy Answer           Ctrl+C"},
                  {"cmdPasteAnswer", "Paste Answer        Ctrl+V"},
                  {"Label2", "Keybaord can be used to enter values.  Values up to 1.79*10^308."}});
