@@ -36,18 +36,16 @@ Response clickButton(QMessageBox::StandardButton button) {
 
 SeenMessage catchMessage(const std::function<void()>& action, const Response& respond) {
     SeenMessage seen;
-    const auto caption = [](const QAbstractButton* b) { return b ? b->text() : QString(); };
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
-        seen = {true, box->text(), box->windowTitle(), box->icon() == QMessageBox::NoIcon, {},
-                {},   {}};
+        seen = {true, box->text(), box->windowTitle(), box->icon() == QMessageBox::NoIcon, {}, {}};
         for (const QAbstractButton* button : box->buttons())
             seen.buttons += (seen.buttons.isEmpty() ? "" : " ") + button->text();
-        seen.defaultButton = caption(box->defaultButton());
-        seen.escapeButton = caption(box->escapeButton());
+        if (box->defaultButton())
+            seen.defaultButton = box->defaultButton()->text();
         (respond ? respond : clickButton(QMessageBox::Ok))(box);
     });
     poll.start(5);

@@ -97,8 +97,8 @@ struct SeenMessage {
     bool shown = false;
     QString text, title;
     bool iconless = false;
-    // The captions in order, joined by blanks ("&Yes &No"); those Enter and Escape press.
-    QString buttons, defaultButton, escapeButton;
+    // The captions in order, joined by blanks ("&Yes &No"), and the one Enter presses.
+    QString buttons, defaultButton;
 };
 
 // How the test answers a message box: a button clicked, or a key pressed in

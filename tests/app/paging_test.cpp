@@ -36,10 +36,8 @@ struct PagingTest : WindowTest {
 TEST_F(PagingTest, sliderAndMenuStepsShowThePageAndNeverPageZero) {
     slider()->setValue(2);
     expectShown(2);
-    EXPECT_TRUE(page().startsWith(" 2087 2089 "));
     QTest::keyClick(slider(), Qt::Key_Home); // the slider's lowest position, 0
     expectShown(1);
-    EXPECT_TRUE(page().startsWith("2 3 5 7 11 13 "));
     const std::tuple<const char*, int, QAction*, int> steps[] = {
         {"previous on page 1", 1, w->mnuPreviousPage, 1},
         {"next", 1, w->mnuNextPage, 2},

