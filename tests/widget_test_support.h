@@ -2,6 +2,7 @@
 // of its controls, and message boxes read and answered as a user would.
 #pragma once
 
+// All of Qt Test, Widgets, Gui and Core, for every widget test.
 #include <QTest>
 #include <QtWidgets>
 

@@ -3,9 +3,6 @@
 // wide enough for the longest number they take.
 #include "tests/app/window_fixture.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
-
 namespace {
 
 using DesktopTest = WindowTest;

@@ -6,11 +6,6 @@
 #include "common/elapsed_time.h"
 #include "search/search_frame.h"
 #include "tests/widget_test_support.h"
-#include "ui/default_button.h"
-#include "ui/status_label.h"
-
-#include <QTest>
-#include <QtWidgets>
 
 #include <memory>
 

@@ -2,8 +2,6 @@
 #include "calc/calc_frame.h"
 #include "tests/app/window_fixture.h"
 
-#include <QClipboard>
-
 namespace {
 
 constexpr auto kp = Qt::KeypadModifier;

@@ -7,10 +7,6 @@
 #include "export/export_commands.h"
 #include "tests/app/window_fixture.h"
 
-#include <QClipboard>
-#include <QStorageInfo>
-#include <QTemporaryDir>
-
 #include <new>
 #include <stdexcept>
 

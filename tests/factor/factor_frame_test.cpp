@@ -4,10 +4,6 @@
 #include "factor/factor_frame.h"
 #include "tests/app/window_fixture.h"
 
-#include <QClipboard>
-#include <QListView>
-#include <QRadioButton>
-
 #include <new>
 #include <string>
 #include <utility>
