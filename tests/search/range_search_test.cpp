@@ -1,5 +1,6 @@
 // The range search: bounds read exactly and checked, and the pages it notes
-// (made again on request) against a trial-division listing, on one thread and on two.
+// (made again on request) against a trial-division listing, on one thread and on two;
+// the page store outside its pages, and a search within a small address space.
 #include "search/range_search.h"
 
 #include "common/number_text.h"
@@ -14,6 +15,10 @@
 #include <mutex>
 #include <stdexcept>
 #include <thread>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace korvane::search;
 
@@ -104,22 +109,20 @@ TEST(RangeSearch, checksTheExactValuesOfTheBounds) {
 
 // A fractional From rounds up, To is taken at its whole part.
 TEST(RangeSearch, listsThePrimesBetweenTheWholeNumbersOfTheBounds) {
-    const struct {
-        const char *from, *to, *page;
-    } rows[] = {
+    const std::tuple<const char*, const char*, const char*> rows[] = {
         {"2.5", "10", " 3 5 7"},
         {"0.5", "10", "2 3 5 7"},
         {"3", "12.9", " 3 5 7 11"},
         {"4294967290", "4294967311", " 4294967291 4294967311"},
         {"999999999999999900", "1000000000000000000", " 999999999999999967 999999999999999989"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.from) + " to " + row.to);
-        const auto range = validateBounds(row.from, row.to);
+    for (const auto& [from, to, page] : rows) {
+        SCOPED_TRACE(std::string(from) + " to " + to);
+        const auto range = validateBounds(from, to);
         ASSERT_TRUE(std::holds_alternative<SearchRange>(range)) << "accepted";
         PageStore store;
         runSearch(std::get<SearchRange>(range), store);
-        EXPECT_EQ(store.page(1), row.page);
+        EXPECT_EQ(store.page(1), page);
     }
 }
 
@@ -176,4 +179,52 @@ TEST(RangeSearch, aProgressCallbackThatThrowsWhileWaitingForTheHelperEndsTheSear
     PageStore store;
     EXPECT_THROW(runSearch(range, store, throwWhenWaiting, limits, holdHelper), std::runtime_error);
     EXPECT_TRUE(thrown) << "thrown while waiting for the helper";
+}
+
+TEST(PageStore, givesNothingOutsideItsPagesAndKeepsOnlyTheLastSearch) {
+    PageStore store;
+    runSearch({0, 20000}, store);
+    ASSERT_EQ(store.pageCount(), 9u);
+    EXPECT_EQ(store.page(0), "");
+    EXPECT_EQ(store.page(10), "");
+    EXPECT_EQ(store.spanBytes(8, 30), store.page(8).size() + store.page(9).size());
+    EXPECT_EQ(store.spanBytes(5, 4), 0u);
+    int made = 0;
+    EXPECT_TRUE(store.makePages(0, 99, [&](std::string_view) { return ++made > 0; }));
+    EXPECT_EQ(made, 9);
+    made = 0;
+    EXPECT_FALSE(store.makePages(1, 9, [&](std::string_view) { return ++made < 3; }));
+    EXPECT_EQ(made, 3);
+    runSearch({4, 5}, store);
+    EXPECT_EQ(store.pageCount(), 1u);
+    EXPECT_EQ(store.page(1), " 5");
+}
+
+// All 500000 pages of a search from 0 to 1E+10 under a 400 MB address-space
+// limit, in a child process so the limit ends with it.
+TEST(PageStore, aFullSearchRunsWithinA400MegabyteAddressSpace) {
+#ifdef KORVANE_SANITIZED
+    GTEST_SKIP() << "the sanitizers reserve terabytes of address space";
+#endif
+    const pid_t child = fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+        const rlimit limit{400'000'000, 400'000'000};
+        if (setrlimit(RLIMIT_AS, &limit) != 0)
+            _exit(2);
+        try {
+            PageStore store;
+            const SearchOutcome outcome = runSearch({0, 10'000'000'000}, store);
+            const bool right = outcome.pageCount == 500000 && outcome.storeFull &&
+                               outcome.primeCount == 60266898 && // exact far past 2^24
+                               store.page(500000).ends_with(" 1196077591");
+            _exit(right ? 0 : 3);
+        } catch (...) {
+            _exit(4);
+        }
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: no limit set, 3: wrong result, 4: out of memory";
 }
