@@ -2,8 +2,7 @@
 // and how a save puts the file in place.
 #include "export/export_engine.h"
 #include "export/results_file.h"
-
-#include "tests/page_fill.h"
+#include "search/page_source.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +22,42 @@ const std::string header = "Prime number generation:  Using Korvane 6\r\n\r\n";
 using enum korvane::InputField;
 const char* const invalid = "You have to enter a valid number!";
 const char* const past9 = "12 is an invalid page number, the last page you can enter is 9";
+
+// Pages with literal texts, exact and hand-picked rather than a search's.
+struct LiteralPages : korvane::search::PageSource {
+    // No page given leaves one empty page, as the store starts.
+    explicit LiteralPages(std::vector<std::string> pages)
+        : pages_(pages.empty() ? std::vector<std::string>{""} : std::move(pages)) {}
+    std::size_t pageCount() const override { return pages_.size(); }
+    std::uint64_t spanBytes(std::size_t first, std::size_t last) const override {
+        std::uint64_t bytes = 0;
+        makePages(first, last, [&](std::string_view page) {
+            bytes += page.size();
+            return true;
+        });
+        return bytes;
+    }
+    bool makePages(std::size_t first, std::size_t last, const PageFn& each) const override {
+        for (std::size_t k = first ? first : 1; k <= last && k <= pages_.size(); ++k)
+            if (!each(pages_[k - 1]))
+                return false;
+        return true;
+    }
+    std::vector<std::string> pages_;
+};
+
+// A staged file that fails at the step named, giving `reason`.
+struct ScriptedFile : StagedFile {
+    enum Step { Nothing, Open, Write, Commit } failAt = Nothing;
+    std::string reason = "the step failed";
+    bool written = false, committed = false, cancelled = false;
+    bool open() override { return failAt != Open; }
+    int handle() const override { return -1; }
+    bool write(std::string_view) override { return written = true, failAt != Write; }
+    bool commit() override { return committed = failAt != Commit; }
+    void cancel() override { cancelled = true; }
+    std::string errorText() const override { return reason; }
+};
 
 } // namespace
 
@@ -88,49 +123,32 @@ TEST(DialogChecks, firstFailingStepAnswersWithItsFocus) {
     EXPECT_FALSE(offersCopyAll(1001));
 }
 
-namespace {
-
-// A staged file that fails at the step named, giving `reason`.
-struct ScriptedFile : StagedFile {
-    enum Step { Nothing, Open, Write, Commit } failAt = Nothing;
-    std::string reason = "the step failed";
-    bool written = false, committed = false, cancelled = false;
-    bool open() override { return failAt != Open; }
-    int handle() const override { return -1; }
-    bool write(std::string_view) override { return written = true, failAt != Write; }
-    bool commit() override { return committed = failAt != Commit; }
-    void cancel() override { cancelled = true; }
-    std::string errorText() const override { return reason; }
-};
-
-} // namespace
-
 TEST(SaveResults, aFailingStepIsReportedAndOnlyAFinishedFileIsCommitted) {
     const LiteralPages pages(std::vector<std::string>{" 1", " 2"});
-    const struct {
-        const char* name;
-        ScriptedFile::Step failAt;
-        const char *reason, *expected;
-        bool written, committed, cancelled;
-    } rows[] = {
-        // clang-format off
-        {"saved", ScriptedFile::Nothing, "", "", true, true, false},
-        {"cannot open", ScriptedFile::Open, "the step failed", "the step failed", false, false, false},
-        {"write fails", ScriptedFile::Write, "the step failed", "the step failed", true, false, true},
-        {"commit fails", ScriptedFile::Commit, "the step failed", "the step failed", true, false, false},
-        {"open fails silently", ScriptedFile::Open, "", "an unknown error", false, false, false},
-        {"write fails silently", ScriptedFile::Write, "", "an unknown error", true, false, true},
-        {"commit fails silently", ScriptedFile::Commit, "", "an unknown error", true, false, false},
-        // clang-format on
-    };
-    for (const auto& row : rows) {
+    // What fails and the reason it gives; the answer, and whether the file was
+    // written, committed and cancelled.
+    using enum ScriptedFile::Step;
+    const std::tuple<const char*, ScriptedFile::Step, const char*, const char*, bool, bool, bool>
+        rows[] = {
+            // clang-format off
+        {"saved", Nothing, "", "", true, true, false},
+        {"cannot open", Open, "the step failed", "the step failed", false, false, false},
+        {"write fails", Write, "the step failed", "the step failed", true, false, true},
+        {"commit fails", Commit, "the step failed", "the step failed", true, false, false},
+        {"open fails silently", Open, "", "an unknown error", false, false, false},
+        {"write fails silently", Write, "", "an unknown error", true, false, true},
+        {"commit fails silently", Commit, "", "an unknown error", true, false, false},
+            // clang-format on
+        };
+    for (const auto& [name, failAt, reason, answer, written, committed, cancelled] : rows) {
+        SCOPED_TRACE(name);
         ScriptedFile file;
-        file.failAt = row.failAt;
-        file.reason = row.reason;
-        EXPECT_EQ(saveResults(file, pages, 1, 2), row.expected) << row.name;
-        EXPECT_EQ(file.written, row.written) << row.name;
-        EXPECT_EQ(file.committed, row.committed) << row.name;
-        EXPECT_EQ(file.cancelled, row.cancelled) << row.name;
+        file.failAt = failAt;
+        file.reason = reason;
+        EXPECT_EQ(saveResults(file, pages, 1, 2), answer) << "the answer";
+        EXPECT_EQ(file.written, written) << "written";
+        EXPECT_EQ(file.committed, committed) << "committed";
+        EXPECT_EQ(file.cancelled, cancelled) << "cancelled";
     }
 }
 
