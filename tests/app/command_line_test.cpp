@@ -22,13 +22,9 @@ std::string refused(const char* what) {
 }
 
 TEST(CommandLine, opensTheWindowOnlyWithoutArgumentsAndRefusesAnythingUnknownWithCode2) {
-    const struct {
-        const char* name;
-        std::vector<std::string_view> arguments;
-        bool openWindow;
-        int exitCode;
-        std::string out, err;
-    } rows[] = {
+    // The arguments; whether the window opens, the exit code, standard output and error.
+    using Arguments = std::vector<std::string_view>;
+    const std::tuple<const char*, Arguments, bool, int, std::string, std::string> rows[] = {
         // clang-format off
         {"nothing", {}, true, 0, "", ""},
         {"--help", {"--help"}, false, 0, help, ""},
@@ -42,13 +38,13 @@ TEST(CommandLine, opensTheWindowOnlyWithoutArgumentsAndRefusesAnythingUnknownWit
         {"a typo before version", {"--verison", "--version"}, false, 2, "", refused("unknown option '--verison'")},
         // clang-format on
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const korvane::StartAction start = korvane::parseCommandLine(row.arguments);
-        EXPECT_EQ(start.openWindow, row.openWindow) << "opens the window";
-        EXPECT_EQ(start.exitCode, row.exitCode) << "exit code";
-        EXPECT_EQ(start.standardOutput, row.out) << "standard output";
-        EXPECT_EQ(start.standardError, row.err) << "standard error";
+    for (const auto& [name, arguments, openWindow, exitCode, out, err] : rows) {
+        SCOPED_TRACE(name);
+        const korvane::StartAction start = korvane::parseCommandLine(arguments);
+        EXPECT_EQ(start.openWindow, openWindow) << "opens the window";
+        EXPECT_EQ(start.exitCode, exitCode) << "exit code";
+        EXPECT_EQ(start.standardOutput, out) << "standard output";
+        EXPECT_EQ(start.standardError, err) << "standard error";
     }
 }
 
