@@ -112,7 +112,8 @@ TEST_F(SearchTabTest, aSearchThatFillsEveryPageEndsWithAMessageAndItsPercentage)
     EXPECT_EQ(text("lblPercent"), "12") << "the percentage reached";
 }
 
-// After a search the focus is on Clear, which Enter presses.
+// After a search the focus is on Clear, which Enter presses. The menu offers
+// Statistics only while the tab holds a completed search.
 TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
     const auto enterOnClear = [&] {
         get("cmdClear")->setFocus();
@@ -133,7 +134,7 @@ TEST_F(SearchTabTest, commandsFollowTheSearchAndAreArmedAgainByClearOrReset) {
         EXPECT_FALSE(red("lblSearch"));
         EXPECT_TRUE(page().endsWith(" 9949 9967 9973")) << "the last page on view";
         for (const char* name :
-             {"cmdClear", "cmdReset", "cmdSave", "cmdCopy", "mnuSave", "mnuClear"})
+             {"cmdClear", "cmdReset", "cmdSave", "cmdCopy", "mnuSave", "mnuClear", "mnuStatistics"})
             EXPECT_TRUE(enabled(name)) << name;
         EXPECT_FALSE(enabled("cmdCalculate"));
         EXPECT_TRUE(focusIs("cmdClear"));

@@ -1,6 +1,6 @@
-// The statistics window: when the menu offers it, the figures and the chart
-// of a search, the clipboard, the ways back, and a count that fails or comes
-// too late.
+// The statistics window: the figures and the chart of a search, the
+// clipboard, the ways back, and a count that fails or comes too late. When the
+// menu offers it is checked with the search tab's other commands.
 #include "search/prime_chart.h"
 #include "search/statistics_window.h"
 #include "tests/app/window_fixture.h"
@@ -44,20 +44,6 @@ int pixelsNear(const QImage& image, const QColor& colour) {
                  24;
         }
     return n;
-}
-
-TEST_F(StatisticsTest, theMenuOffersStatisticsOnlyWhileTheTabHoldsACompletedSearch) {
-    const std::tuple<const char*, std::function<void()>, bool> steps[] = {
-        {"at start-up", [] {}, false},
-        {"after a search", [&] { search("0", "1000"); }, true},
-        {"after Clear", [&] { click("cmdClear"); }, false},
-        {"after the next search", [&] { search("0", "100"); }, true},
-        {"after Reset", [&] { w->mnuReset->trigger(); }, false},
-    };
-    for (const auto& [name, step, enabled] : steps) {
-        step();
-        EXPECT_EQ(w->mnuStatistics->isEnabled(), enabled) << name;
-    }
 }
 
 TEST_F(StatisticsTest, showsTheFiguresOfZeroToAMillionUnderTheirCaptions) {

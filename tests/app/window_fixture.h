@@ -25,6 +25,13 @@ struct WindowTest : ::testing::Test, Controls {
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
     }
 
+    // Opens a window from its menu item; it takes the activation, for the Enter key.
+    Controls openFrom(QAction* item, const char* name) const {
+        item->trigger();
+        const Controls window = shownWindow(name);
+        EXPECT_TRUE(window.becomesActive()) << name << " is active";
+        return window;
+    }
     void search(const QString& from, const QString& to) {
         type("txtFrom", from);
         type("txtTo", to);
@@ -49,7 +56,8 @@ struct WindowTest : ::testing::Test, Controls {
         return QString::fromStdString(std::string(s()->pages().page(k)));
     }
     // The search tab holds no result and SEARCH waits, as after Clear; the
-    // menu's Save, Copy and Clear are on only after a search that Clear undid.
+    // menu's Save, Copy and Clear are on only after a search that Clear undid,
+    // and Statistics, which needs a completed search, is off.
     void expectNoResults(bool menusOn) const {
         // clang-format off
         expectTexts({{"lblTime", " 0 sec."}, {"lblPrimes", "0"}, {"lblPercent", "0"},
@@ -59,7 +67,8 @@ struct WindowTest : ::testing::Test, Controls {
         EXPECT_EQ(get<QSlider>("Slider1")->maximum(), 1);
         // clang-format off
         for (const auto& [name, on] : {std::pair{"cmdCalculate", true}, {"cmdReset", true}, {"cmdClear", false},
-                 {"cmdSave", false}, {"cmdCopy", false}, {"mnuSave", menusOn}, {"mnuCopy", menusOn}, {"mnuClear", menusOn}})
+                 {"cmdSave", false}, {"cmdCopy", false}, {"mnuSave", menusOn}, {"mnuCopy", menusOn}, {"mnuClear", menusOn},
+                 {"mnuStatistics", false}})
             // clang-format on
             EXPECT_EQ(enabled(name), on) << name << (on ? " enabled" : " disabled");
         EXPECT_EQ(defaultButton(), "cmdCalculate");
