@@ -44,8 +44,7 @@ TEST_F(DesktopTest, everyWindowNamesEachControlForAScreenReader) {
     // clang-format on
     for (const auto& [open, name, names] : dialogs) {
         SCOPED_TRACE(name);
-        open->trigger();
-        const Controls dialog = shownWindow(name);
+        const Controls dialog = openFrom(open, name);
         ASSERT_NE(dialog.root, nullptr);
         expectEveryFocusableControlNamed(dialog.root);
         expectSpoken(dialog, names);
@@ -53,26 +52,14 @@ TEST_F(DesktopTest, everyWindowNamesEachControlForAScreenReader) {
     }
 }
 
-// The main window's settings in a folder of the test's own while it lives.
-struct TemporarySettings {
-    QTemporaryDir folder;
-    // Where settings were kept before: the folder above the program's own.
-    const QString before = QFileInfo(QSettings("Korvane", "korvane6").fileName()).dir().path();
-    TemporarySettings() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-    }
-    ~TemporarySettings() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QFileInfo(before).path());
-    }
-    bool written() const { return QFileInfo::exists(folder.filePath("Korvane/korvane6.conf")); }
-};
-
+// The run keeps its settings in a folder of its own; each case starts from
+// none, so that only its own save can be read back.
 TEST(WindowPlaceTest, exitAndTheCloseButtonKeepSizePlaceAndMaximizedForTheNextRun) {
     const QRect place(40, 30, 700, 520);
     for (const auto& [byExit, maximized] : {std::pair{true, false}, {false, false}, {true, true}}) {
         SCOPED_TRACE(std::string(byExit ? "Exit" : "close button") +
                      (maximized ? ", maximized" : ""));
-        const TemporarySettings settings;
+        QSettings("Korvane", "korvane6").clear();
         {
             MainWindow first;
             first.setGeometry(place);
@@ -80,7 +67,7 @@ TEST(WindowPlaceTest, exitAndTheCloseButtonKeepSizePlaceAndMaximizedForTheNextRu
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
             byExit ? first.mnuExit->trigger() : (void)first.close();
         }
-        ASSERT_TRUE(settings.written());
+        ASSERT_FALSE(QSettings("Korvane", "korvane6").allKeys().isEmpty()) << "nothing saved";
         const MainWindow next; // restored when made, before it is shown
         EXPECT_EQ(next.isMaximized(), maximized);
         EXPECT_EQ(next.normalGeometry().size(), place.size());
