@@ -31,17 +31,10 @@ struct ExportTest : WindowTest {
         click("cmdClear");
         search(from, to);
     }
-    Controls openCopy() {
-        click("cmdCopy");
-        const Controls copy = shownWindow("frmCopy");
-        EXPECT_TRUE(copy.becomesActive());
-        return copy;
-    }
-    // Opens the save dialog from the menu, in `dir` when one is given.
-    Controls openSave(const QString& dir = {}) {
-        w->mnuSave->trigger();
-        Controls save = shownWindow("Save");
-        EXPECT_TRUE(save.becomesActive()); // for the Enter key
+    Controls openCopy() const { return openFrom(w->mnuCopy, "frmCopy"); }
+    // Opens the save dialog, in `dir` when one is given.
+    Controls openSave(const QString& dir = {}) const {
+        Controls save = openFrom(w->mnuSave, "Save");
         if (!dir.isEmpty())
             save.get<DirectoryList>("Directory")->setPath(QStorageInfo(dir).rootPath(), dir);
         return save;
@@ -170,8 +163,7 @@ TEST_F(ExportTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
     EXPECT_EQ(press(save, "cmdSave"), "");
     EXPECT_EQ(readFile(dir.filePath("Results.txt")), header + "\r\n");
     save.click("cmdCancel");
-    w->mnuCopy->trigger();
-    const Controls copy = shownWindow("frmCopy");
+    const Controls copy = openCopy();
     EXPECT_TRUE(copy.checked("chkCopy")) << "the one page: all of it";
     copy.click("cmdCopy");
     EXPECT_EQ(clipboard(), "");
@@ -291,18 +283,29 @@ TEST_F(ExportTest, aCopyThatFailsIsReportedAndLeavesTheClipboard) {
     EXPECT_EQ(clipboard(), "2 3 5 7 11 13 17 19 23 29");
 }
 
-// Folders open by a double-click or by Enter, and the location follows. A
-// drive that went away since the list was read is refused.
-TEST_F(ExportTest, drivesAndFoldersAreChosenByMouseAndKeys) {
+// The drive list is read again at every opening: an unreadable drive is left
+// out, one mounted since is offered, and one that went away since is refused.
+// Folders open by a double-click or by Enter, and the location follows; a
+// removed folder gives way to its nearest existing parent.
+TEST_F(ExportTest, drivesReadAtEachOpeningAndFoldersAreChosenByMouseAndKeys) {
     search("0", "30");
     QTemporaryDir a, b;
     ASSERT_TRUE(QDir(b.path()).mkpath("sub/inner"));
-    partOf<ExportCommands>(w.get())->setDriveSource([&] {
-        return QStringList{a.path(), b.path()};
-    });
-    const Controls save = openSave();
+    const QString here = QStorageInfo(QDir::currentPath()).rootPath();
+    QStringList mounted{b.path(), "/no-such-drive"};
+    partOf<ExportCommands>(w.get())->setDriveSource([&] { return mounted; });
+    const auto offered = [](const QComboBox* drives, QStringList expected) {
+        QStringList roots;
+        for (int i = 0; i < drives->count(); ++i)
+            roots << drives->itemData(i).toString();
+        expected.sort(); // drives are listed in order
+        EXPECT_EQ(roots, expected) << "the drives offered";
+    };
+    Controls save = openSave();
     auto* drives = save.get<QComboBox>("Drives");
     auto* folders = save.get<QListWidget>("Directory");
+    offered(drives, {b.path(), here});
+    EXPECT_EQ(drives->currentData().toString(), here);
     drives->setCurrentIndex(drives->findData(b.path()));
     EXPECT_EQ(save.text("txtLocation"), b.filePath("Results.txt"));
     const QPoint sub =
@@ -318,43 +321,19 @@ TEST_F(ExportTest, drivesAndFoldersAreChosenByMouseAndKeys) {
     save.get("Filename")->setFocus();
     save.key(Qt::KeypadModifier | Qt::Key_Enter); // elsewhere Enter saves
     EXPECT_EQ(readFile(b.filePath("sub/inner/Results.txt")), resultsFile(1, 1));
+    save.click("cmdCancel");
 
+    ASSERT_TRUE(QDir(b.filePath("sub")).removeRecursively());
+    mounted = {a.path(), b.path()};
+    save = openSave();
+    offered(drives, {a.path(), b.path(), here});
+    EXPECT_EQ(drives->currentData().toString(), b.path()) << "the choice is kept";
+    EXPECT_EQ(save.text("txtLocation"), b.filePath("Results.txt")) << "the nearest parent";
     ASSERT_TRUE(QDir(a.path()).removeRecursively()); // the medium taken out
-    const QString before = save.text("txtLocation");
     const SeenMessage seen =
         catchMessage([&] { drives->setCurrentIndex(drives->findData(a.path())); });
     EXPECT_EQ(seen.text, "No media is inserted in the drive or an invalid drive specified!");
-    EXPECT_EQ(save.text("txtLocation"), before);
-}
-
-TEST_F(ExportTest, theDriveListIsReadAgainAtEveryOpening) {
-    search("0", "30");
-    QTemporaryDir a, b;
-    const QString here = QStorageInfo(QDir::currentPath()).rootPath();
-    QStringList mounted{b.path(), "/no-such-drive"};
-    partOf<ExportCommands>(w.get())->setDriveSource([&] { return mounted; });
-    const auto offered = [](const QComboBox* drives, QStringList expected) {
-        QStringList roots;
-        for (int i = 0; i < drives->count(); ++i)
-            roots << drives->itemData(i).toString();
-        expected.sort(); // drives are listed in order
-        EXPECT_EQ(roots, expected) << "the drives offered";
-    };
-    Controls save = openSave();
-    auto* drives = save.get<QComboBox>("Drives");
-    offered(drives, {b.path(), here}); // an unreadable drive is left out
-    EXPECT_EQ(drives->currentData().toString(), here);
-    drives->setCurrentIndex(drives->findData(b.path()));
-    ASSERT_TRUE(QDir(b.path()).mkpath("deep/er"));
-    save.get<DirectoryList>("Directory")->setPath(b.path(), b.filePath("deep/er"));
-    save.click("cmdCancel");
-    ASSERT_TRUE(QDir(b.filePath("deep")).removeRecursively());
-    mounted = {a.path(), b.path()};
-    save = openSave();
-    offered(drives, {a.path(), b.path(), here}); // one mounted since is offered
-    EXPECT_EQ(drives->currentData().toString(), b.path()) << "the choice is kept";
-    EXPECT_EQ(save.text("txtLocation"), b.filePath("Results.txt"))
-        << "a removed folder gives way to its nearest existing parent";
+    EXPECT_EQ(save.text("txtLocation"), b.filePath("Results.txt"));
 }
 
 TEST(DriveSource, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsAreNot) {
