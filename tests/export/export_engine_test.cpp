@@ -25,16 +25,11 @@ const char* const past9 = "12 is an invalid page number, the last page you can e
 
 // Pages with literal texts, exact and hand-picked rather than a search's.
 struct LiteralPages : korvane::search::PageSource {
-    // No page given leaves one empty page, as the store starts.
-    explicit LiteralPages(std::vector<std::string> pages)
-        : pages_(pages.empty() ? std::vector<std::string>{""} : std::move(pages)) {}
+    explicit LiteralPages(std::vector<std::string> pages) : pages_(std::move(pages)) {}
     std::size_t pageCount() const override { return pages_.size(); }
     std::uint64_t spanBytes(std::size_t first, std::size_t last) const override {
         std::uint64_t bytes = 0;
-        makePages(first, last, [&](std::string_view page) {
-            bytes += page.size();
-            return true;
-        });
+        makePages(first, last, [&](std::string_view page) { return bytes += page.size(), true; });
         return bytes;
     }
     bool makePages(std::size_t first, std::size_t last, const PageFn& each) const override {
