@@ -37,19 +37,16 @@ std::string press(CalcEngine& calc, const std::string& key) {
     return calc.clear();
 }
 
-// A row is named by its keys.
-struct Sequence {
-    const char* keys;
-    std::vector<const char*> displays; // one per key
-};
+// The keys, which name the row, and the display after each of them.
+using Sequence = std::pair<const char*, std::vector<const char*>>;
 
 void run(const std::vector<Sequence>& rows) {
-    for (const Sequence& row : rows) {
-        SCOPED_TRACE(row.keys);
+    for (const auto& [sequence, displays] : rows) {
+        SCOPED_TRACE(sequence);
         CalcEngine calc;
-        std::istringstream keys(row.keys);
+        std::istringstream keys(sequence);
         std::string key;
-        for (const std::string expected : row.displays) {
+        for (const std::string expected : displays) {
             ASSERT_TRUE(keys >> key) << "fewer keys than displays";
             EXPECT_EQ(press(calc, key), expected) << "display after " << key;
         }
