@@ -81,16 +81,14 @@ TEST_F(MainWindowTest, aboutHoldsTheMainWindowUntilEnterReturnsToWhereTheUserWas
 // Exit, and the main window's close button, end the program at once whatever
 // is open over it; no window of it is left behind.
 TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramWhateverIsOpen) {
-    for (const auto& [byExit, window] :
-         {std::pair{true, "About"}, {false, "frmCopy"}, {true, "Save"}}) {
+    for (const auto& [byExit, window, item] : {std::tuple{true, "About", &MainWindow::mnuAbout},
+                                               {false, "frmCopy", &MainWindow::mnuCopy},
+                                               {true, "Save", &MainWindow::mnuSave}}) {
         SCOPED_TRACE(std::string(byExit ? "Exit" : "close button") + " over " + window);
         auto frmMain = std::make_unique<MainWindow>();
         frmMain->show();
         frmMain->BigFrame_1->cmdCalculate->click(); // result pages held ask for nothing
-        const std::map<std::string, QAction*> opens{{"About", frmMain->mnuAbout},
-                                                    {"frmCopy", frmMain->mnuCopy},
-                                                    {"Save", frmMain->mnuSave}};
-        opens.at(window)->trigger();
+        (frmMain.get()->*item)->trigger();
         ASSERT_TRUE(shownWindow(window).root);
         // The timers die with the window, so they cannot end a later loop.
         QTimer::singleShot(2000, frmMain.get(), [] { QCoreApplication::exit(99); });
