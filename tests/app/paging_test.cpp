@@ -1,4 +1,5 @@
-// Moving between result pages: slider, held arrows, menu steps and "Go To".
+// Moving between result pages: slider, held arrows, menu steps and "Go To", up
+// to six-digit pages.
 #include "search/page_navigator.h"
 #include "tests/app/window_fixture.h"
 
@@ -135,13 +136,27 @@ TEST_F(PagingTest, goToRefusesPagesOutsideTheResults) {
 
 using LargeResultTest = WindowTest;
 
-TEST_F(LargeResultTest, goToReachesASixDigitPage) {
+// Go To reaches a six-digit page, and the copy dialog shows a six-digit total
+// whole: in a font whose blanks are narrow, twelve of them are narrower than it.
+TEST_F(LargeResultTest, sixDigitPagesAreReachedAndTheirTotalIsNeverClippedWhateverTheFont) {
     search("1000000000", "1250000000");
     ASSERT_EQ(text("lblPageTotal"), "119962");
     type("txtGoTo", "100000");
     click("cmdGoTo");
     EXPECT_EQ(text("lblPageNow"), "100000");
     EXPECT_EQ(get<QSlider>("Slider1")->value(), 100000);
+    const Controls copy = openFrom(w->mnuCopy, "frmCopy");
+    auto* total = copy.get<QLabel>("lblMax");
+    for (const auto& [family, points] :
+         {std::pair{"DejaVu Sans Condensed", 10}, {"DejaVu Serif", 16}}) {
+        SCOPED_TRACE(family);
+        copy.root->setFont(QFont(family, points));
+        copy.root->adjustSize();
+        QApplication::processEvents();
+        EXPECT_EQ(total->text(), "119962");
+        EXPECT_GE(total->contentsRect().width(), total->fontMetrics().horizontalAdvance("500000"));
+        EXPECT_TRUE(copy.get("Label1")->rect().contains(total->geometry())) << "over its sentence";
+    }
 }
 
 } // namespace

@@ -346,22 +346,4 @@ TEST(DriveSource, fileSystemsForFilesAndRemovableMediaAreOfferedTheKernelsAreNot
         EXPECT_EQ(isFileVolume(root, type), offered) << root;
 }
 
-// In a font whose blanks are narrow, twelve of them are narrower than a
-// six-digit total; it must still show whole.
-TEST_F(ExportTest, aSixDigitPageTotalIsNeverClippedWhateverTheFont) {
-    search("1000000000", "1250000000");
-    const Controls copy = openCopy();
-    auto* total = copy.get<QLabel>("lblMax");
-    for (const auto& [family, points] :
-         {std::pair{"DejaVu Sans Condensed", 10}, {"DejaVu Serif", 16}}) {
-        SCOPED_TRACE(family);
-        copy.root->setFont(QFont(family, points));
-        copy.root->adjustSize();
-        QApplication::processEvents();
-        EXPECT_EQ(total->text(), "119962");
-        EXPECT_GE(total->contentsRect().width(), total->fontMetrics().horizontalAdvance("500000"));
-        EXPECT_TRUE(copy.get("Label1")->rect().contains(total->geometry())) << "over its sentence";
-    }
-}
-
 } // namespace
