@@ -1,6 +1,6 @@
 // The program among the desktop's others: every window read by a screen
-// reader, the main window's place kept from one run to the next, and boxes
-// wide enough for the longest number they take.
+// reader, the program's end with the main window's place kept for the next
+// run, and boxes wide enough for the longest number they take.
 #include "tests/app/window_fixture.h"
 
 namespace {
@@ -52,21 +52,37 @@ TEST_F(DesktopTest, everyWindowNamesEachControlForAScreenReader) {
     }
 }
 
-// The run keeps its settings in a folder of its own; each case starts from
-// none, so that only its own save can be read back.
-TEST(WindowPlaceTest, exitAndTheCloseButtonKeepSizePlaceAndMaximizedForTheNextRun) {
+// Exit, and the main window's close button, end the program at once whatever
+// is open over it and leave no window of it behind; the window's size, place
+// and maximized state are kept for the next run. The run keeps its settings in
+// a folder of its own; each case starts from none, so that only its own save
+// can be read back.
+TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramWhateverIsOpenAndKeepThePlace) {
     const QRect place(40, 30, 700, 520);
-    for (const auto& [byExit, maximized] : {std::pair{true, false}, {false, false}, {true, true}}) {
+    // clang-format off
+    const std::tuple<bool, bool, const char*, QAction* MainWindow::*> rows[] = {
+        {true, false, "About", &MainWindow::mnuAbout}, {false, false, "frmCopy", &MainWindow::mnuCopy},
+        {true, true, "Save", &MainWindow::mnuSave}};
+    // clang-format on
+    for (const auto& [byExit, maximized, window, item] : rows) {
         SCOPED_TRACE(std::string(byExit ? "Exit" : "close button") +
-                     (maximized ? ", maximized" : ""));
+                     (maximized ? " maximized" : "") + " over " + window);
         QSettings("Korvane", "korvane6").clear();
-        {
-            MainWindow first;
-            first.setGeometry(place);
-            maximized ? first.showMaximized() : first.show();
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
-            byExit ? first.mnuExit->trigger() : (void)first.close();
-        }
+        auto frmMain = std::make_unique<MainWindow>();
+        frmMain->setGeometry(place);
+        maximized ? frmMain->showMaximized() : frmMain->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frmMain.get()));
+        frmMain->BigFrame_1->cmdCalculate->click(); // result pages held ask for nothing
+        (frmMain.get()->*item)->trigger();
+        ASSERT_TRUE(shownWindow(window).root);
+        // The timers die with the window, so they cannot end a later loop.
+        QTimer::singleShot(2000, frmMain.get(), [] { QCoreApplication::exit(99); });
+        QTimer::singleShot(0, frmMain.get(),
+                           [&] { byExit ? frmMain->mnuExit->trigger() : (void)frmMain->close(); });
+        EXPECT_EQ(QApplication::exec(), 0);
+        frmMain.reset(); // as main() returns
+        for (const QWidget* top : QApplication::topLevelWidgets())
+            EXPECT_FALSE(top->isVisible()) << top->objectName() << " left open";
         ASSERT_FALSE(QSettings("Korvane", "korvane6").allKeys().isEmpty()) << "nothing saved";
         const MainWindow next; // restored when made, before it is shown
         EXPECT_EQ(next.isMaximized(), maximized);

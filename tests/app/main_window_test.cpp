@@ -1,5 +1,5 @@
-// The main window: start-up state, menus, the tabs by mouse and keyboard, the
-// About window and the end of the program; and pasting into the boxes with a
+// The main window: start-up state, menus, the tabs by mouse and keyboard and
+// the About window; and pasting into the boxes with a
 // length limit, where a paste or drop that would not fit whole is refused with
 // a beep by every route, and one that fits (in place of the selection) goes in.
 #include "tests/app/window_fixture.h"
@@ -76,29 +76,6 @@ TEST_F(MainWindowTest, aboutHoldsTheMainWindowUntilEnterReturnsToWhereTheUserWas
     // Back where the user was: disabling the window must not lose its focus.
     EXPECT_TRUE(focusIs("txtGoTo"));
     EXPECT_EQ(defaultButton(), "cmdGoTo");
-}
-
-// Exit, and the main window's close button, end the program at once whatever
-// is open over it; no window of it is left behind.
-TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramWhateverIsOpen) {
-    for (const auto& [byExit, window, item] : {std::tuple{true, "About", &MainWindow::mnuAbout},
-                                               {false, "frmCopy", &MainWindow::mnuCopy},
-                                               {true, "Save", &MainWindow::mnuSave}}) {
-        SCOPED_TRACE(std::string(byExit ? "Exit" : "close button") + " over " + window);
-        auto frmMain = std::make_unique<MainWindow>();
-        frmMain->show();
-        frmMain->BigFrame_1->cmdCalculate->click(); // result pages held ask for nothing
-        (frmMain.get()->*item)->trigger();
-        ASSERT_TRUE(shownWindow(window).root);
-        // The timers die with the window, so they cannot end a later loop.
-        QTimer::singleShot(2000, frmMain.get(), [] { QCoreApplication::exit(99); });
-        QTimer::singleShot(0, frmMain.get(),
-                           [&] { byExit ? frmMain->mnuExit->trigger() : (void)frmMain->close(); });
-        EXPECT_EQ(QApplication::exec(), 0);
-        frmMain.reset(); // as main() returns
-        for (const QWidget* top : QApplication::topLevelWidgets())
-            EXPECT_FALSE(top->isVisible()) << top->objectName() << " left open";
-    }
 }
 
 using Paste = std::function<void(QLineEdit* box, const QString& text)>;
