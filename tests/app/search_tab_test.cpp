@@ -38,10 +38,9 @@ TEST_F(SearchTabTest, aSearchTheEngineCannotFinishIsReportedAndClearsTheTab) {
     using namespace korvane::search;
     const std::tuple<const char*, SearchFrame::SearchEngine, const char*> rows[] = {
         {"after filling pages",
-         [](const auto& range, auto& store, const auto& progress) {
+         [](const auto& range, auto& store, const auto& progress) -> SearchOutcome {
              runSearch(range, store, progress);
              throw std::runtime_error("the sieve failed.");
-             return SearchOutcome{};
          },
          "The search could not be completed: the sieve failed."},
         {"on the helper thread",

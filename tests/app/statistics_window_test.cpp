@@ -150,9 +150,7 @@ TEST_F(StatisticsTest, aCountThatFailsIsReportedAndTheProgramStaysUsable) {
     });
     EXPECT_EQ(seen.text, "The statistics could not be computed: the sieve failed.");
     EXPECT_TRUE(mainWindowBack());
-    statisticsWindow()->setEngine([](const CoveredRange& range, const StatisticsOptions& options) {
-        return computeStatistics(range, options);
-    });
+    statisticsWindow()->setEngine(computeStatistics);
     EXPECT_EQ(openStatistics().text("lblCount"), "168");
 }
 

@@ -41,12 +41,11 @@ struct ExportTest : WindowTest {
     }
     // Types into a dialog's boxes, presses a button: the message shown, if any.
     static QString press(const Controls& dialog, const char* button,
-                         std::initializer_list<std::pair<const char*, const char*>> typed = {},
-                         const Response& respond = {}) {
+                         std::initializer_list<std::pair<const char*, const char*>> typed = {}) {
         for (const auto& [box, text] : typed)
             dialog.get<QLineEdit>(box)->setText(text);
         dialog.get(button)->setFocus();
-        return catchMessage([&] { dialog.click(button); }, respond).text;
+        return catchMessage([&] { dialog.click(button); }).text;
     }
     // The results file of pages first..last of the search on view.
     QByteArray resultsFile(int first, int last) const {
