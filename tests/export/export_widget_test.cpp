@@ -238,8 +238,9 @@ TEST_F(ExportTest, theReplaceQuestionKeepsTheFileUnlessAnsweredYes) {
 }
 
 // A write that fails, even at a folder's name, is reported without the
-// replace question; a save the engine cannot finish leaves no file.
-TEST_F(ExportTest, aSaveThatFailsIsReportedAndLeavesNothingHalfWritten) {
+// replace question. A save or a copy the engine cannot finish leaves no file
+// and the clipboard as it was, and the next one works.
+TEST_F(ExportTest, aSaveOrCopyThatFailsIsReportedAndLeavesFilesAndClipboardAsTheyWere) {
     search("0", "30");
     QTemporaryDir dir;
     ASSERT_TRUE(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
@@ -259,25 +260,20 @@ TEST_F(ExportTest, aSaveThatFailsIsReportedAndLeavesNothingHalfWritten) {
         sink("half a file");
         throw std::runtime_error("the library gave up.");
     };
+    failing.joinPages = [](const auto&, double, double) -> std::string { throw std::bad_alloc(); };
     commands->setEngine(failing);
     EXPECT_EQ(press(save, "cmdSave", {{"Filename", "r.txt"}}),
               "The save could not be completed: the library gave up.");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               (QStringList{"folder", "plain"}));
-    commands->setEngine({});
-    EXPECT_EQ(press(save, "cmdSave"), "") << "still usable";
-    EXPECT_EQ(readFile(dir.filePath("r.txt")), resultsFile(1, 1));
-}
-
-TEST_F(ExportTest, aCopyThatFailsIsReportedAndLeavesTheClipboard) {
-    search("0", "30");
-    auto* commands = partOf<ExportCommands>(w.get());
-    commands->setEngine(
-        {.joinPages = [](const auto&, double, double) -> std::string { throw std::bad_alloc(); }});
-    const SeenMessage seen = catchMessage([&] { openCopy().click("cmdCopy"); });
-    EXPECT_EQ(seen.text, "The copy could not be completed: not enough memory.");
+    save.click("cmdCancel");
+    EXPECT_EQ(catchMessage([&] { openCopy().click("cmdCopy"); }).text,
+              "The copy could not be completed: not enough memory.");
     EXPECT_EQ(clipboard(), "the user's");
     commands->setEngine({});
+    EXPECT_EQ(press(openSave(dir.path()), "cmdSave"), "") << "still usable";
+    EXPECT_EQ(readFile(dir.filePath("r.txt")), resultsFile(1, 1));
+    save.click("cmdCancel");
     openCopy().click("cmdCopy");
     EXPECT_EQ(clipboard(), "2 3 5 7 11 13 17 19 23 29");
 }
