@@ -2,7 +2,7 @@
 // layout a page at a time, touching only the primes that open a page.
 #include "search/page_walk.h"
 
-#include <primesieve.hpp>
+#include "search/prime_batches.h"
 
 #include <algorithm>
 #include <charconv>
@@ -34,25 +34,6 @@ bool walkRun(Part& part, std::size_t length, const std::uint64_t* p, std::size_t
     if (walked > 0)
         part.lastPrime = p[walked - 1];
     return part.stop == Stop::None;
-}
-
-// Calls batch(p, n) for the primes of [lo, hi] a sieved batch at a time,
-// until it returns false.
-template <class Batch>
-void sieveBatches(std::uint64_t lo, std::uint64_t hi, std::uint64_t hint, Batch batch) {
-    if (lo > hi)
-        return;
-    primesieve::iterator it(lo, std::max(hint, lo));
-    for (;;) {
-        it.generate_next_primes();
-        const std::uint64_t* p = it.primes_;
-        std::size_t n = it.size_;
-        const bool lastBatch = n == 0 || p[n - 1] >= hi;
-        if (lastBatch)
-            n = static_cast<std::size_t>(std::upper_bound(p, p + n, hi) - p);
-        if (!batch(p, n) || lastBatch)
-            return;
-    }
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 #include "search/range_statistics.h"
 
 #include "common/number_text.h"
+#include "search/prime_batches.h"
 
 #include <mpfr.h>
-#include <primesieve.hpp>
 
 #include <algorithm>
 #include <charconv>
@@ -67,16 +67,10 @@ bool tallyStretch(Tally& t, std::uint64_t lo, std::uint64_t hi,
         return true;
     std::size_t interval = static_cast<std::size_t>(
         std::upper_bound(starts.begin(), starts.end(), lo) - starts.begin());
-    primesieve::iterator it(lo, hi);
-    for (;;) {
+    bool finished = true;
+    sieveBatches(lo, hi, hi, [&](const std::uint64_t* p, std::size_t n) {
         if (cancel && cancel->load(std::memory_order_relaxed))
-            return false;
-        it.generate_next_primes();
-        const std::uint64_t* p = it.primes_;
-        std::size_t n = it.size_;
-        const bool lastBatch = n == 0 || p[n - 1] >= hi;
-        if (lastBatch)
-            n = static_cast<std::size_t>(std::upper_bound(p, p + n, hi) - p);
+            return finished = false;
         for (std::size_t done = 0; done < n;) {
             const std::size_t end =
                 interval < starts.size()
@@ -90,9 +84,9 @@ bool tallyStretch(Tally& t, std::uint64_t lo, std::uint64_t hi,
         }
         if (n > 0)
             notePrimes(t, p, n);
-        if (lastBatch)
-            return true;
-    }
+        return true;
+    });
+    return finished;
 }
 
 // Joins the tally of the stretch just after `lower` to it.
