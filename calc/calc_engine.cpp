@@ -57,8 +57,7 @@ std::string CalcEngine::digit(int index) {
     if (index < 0 || index > pointIndex)
         return display_;
     const char c = index == pointIndex ? '.' : static_cast<char>('0' + index);
-    std::optional<Number>& target = pending_ ? second_ : first_;
-    bool& fresh = pending_ ? newSecond_ : newFirst_;
+    auto [target, fresh] = entry();
     if (!target || fresh)
         target = Number{};
     fresh = false;
@@ -96,8 +95,7 @@ std::string CalcEngine::chooseOperator(Operator op) {
 }
 
 std::string CalcEngine::special(Special function) {
-    std::optional<Number>& target = pending_ ? second_ : first_;
-    bool& fresh = pending_ ? newSecond_ : newFirst_;
+    auto [target, fresh] = entry();
     // pi needs no number; the others act only on one.
     if (function != Special::Pi && !target)
         return display_;
@@ -144,8 +142,7 @@ std::string CalcEngine::paste(std::string_view text) {
     if (!ExactNumber::read(text))
         return display_;
     // The text is kept as it came, blanks included; a digit typed next starts afresh.
-    std::optional<Number>& target = pending_ ? second_ : first_;
-    bool& fresh = pending_ ? newSecond_ : newFirst_;
+    auto [target, fresh] = entry();
     target = Number{std::string(text), std::nullopt};
     fresh = true;
     display_ = target->text;
@@ -194,6 +191,12 @@ void CalcEngine::math() {
         return;
     }
     hold(first_, *held);
+}
+
+std::pair<std::optional<CalcEngine::Number>&, bool&> CalcEngine::entry() {
+    if (pending_)
+        return {second_, newSecond_};
+    return {first_, newFirst_};
 }
 
 std::optional<ExactNumber> CalcEngine::valueOf(const std::optional<Number>& number) {

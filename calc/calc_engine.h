@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace korvane {
 
@@ -51,6 +52,9 @@ class CalcEngine {
         std::optional<ExactNumber> value;
     };
 
+    // The number being entered, the second once an operator waits, with its
+    // fresh-number flag.
+    std::pair<std::optional<Number>&, bool&> entry();
     // What a number is worth: its held result, else its text read as a number.
     static std::optional<ExactNumber> valueOf(const std::optional<Number>& number);
     // Evaluates first_ pending_ second_ into first_ and the display, or

@@ -114,35 +114,6 @@ void appendFactors(Whole n, unsigned multiplicity, long smoothBits, std::vector<
     }
 }
 
-// Parts of a decimal text: significant digits times a power of ten.
-struct ScaledDigits {
-    std::string digits; // no leading or trailing zeros; empty for zero
-    std::int64_t scale = 0;
-};
-
-ScaledDigits scaledDigits(const DecimalText& parts) {
-    ScaledDigits out;
-    out.digits.append(parts.intDigits).append(parts.fracDigits);
-    out.scale = parts.exponent - static_cast<std::int64_t>(parts.fracDigits.size());
-    const std::size_t first = out.digits.find_first_not_of('0');
-    if (first == std::string::npos)
-        return {};
-    out.digits.erase(0, first);
-    const std::size_t last = out.digits.find_last_not_of('0');
-    out.scale += static_cast<std::int64_t>(out.digits.size() - 1 - last);
-    out.digits.resize(last + 1);
-    return out;
-}
-
-// Whether digits x 10^scale, with scale < 0, lies below 3.
-bool fractionBelowThree(const ScaledDigits& x) {
-    const auto places = static_cast<std::uint64_t>(-x.scale);
-    if (x.digits.size() != places + 1)
-        return x.digits.size() < places + 1;
-    // Same length as 3 x 10^places; it cannot equal it, as it ends in a non-zero digit.
-    return x.digits.front() < '3';
-}
-
 } // namespace
 
 CheckedInput checkInput(std::string_view text) {
@@ -150,17 +121,22 @@ CheckedInput checkInput(std::string_view text) {
     const auto parts = splitDecimal(text);
     if (!parts || !isValidNumber(text))
         return {InputKind::NotNumeric};
-    const ScaledDigits x = scaledDigits(*parts);
+    const SignificantDigits x = significantDigits(*parts);
     if (x.digits.empty() || parts->negative)
         return {InputKind::BelowThree};
-    if (x.scale < 0)
-        return {fractionBelowThree(x) ? InputKind::BelowThree : InputKind::NotWhole};
-    if (x.digits.size() + static_cast<std::uint64_t>(x.scale) > maxDigits)
+    // The power of ten of the last significant digit: below 0 for a fraction,
+    // which lies below 3 exactly when its first digit stands for less than 3.
+    const std::int64_t scale = x.exponent + 1 - static_cast<std::int64_t>(x.digits.size());
+    if (scale < 0) {
+        const bool belowThree = x.exponent < 0 || (x.exponent == 0 && x.digits.front() < '3');
+        return {belowThree ? InputKind::BelowThree : InputKind::NotWhole};
+    }
+    if (x.exponent + 1 > static_cast<std::int64_t>(maxDigits))
         return {InputKind::TooLarge};
     Whole value = 0;
     for (char c : x.digits)
         value = value * 10 + static_cast<unsigned>(c - '0');
-    for (std::int64_t i = 0; i < x.scale; ++i)
+    for (std::int64_t i = 0; i < scale; ++i)
         value *= 10;
     if (value == 2)
         return {InputKind::Two, value};
