@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -65,8 +64,7 @@ CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::functi
     layOut();
 
     defaultButton().set(cmdCopy);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &CopyDialog::cmdCancel_Click);
+    leaveOnEscape();
     connect(chkCopy, &QCheckBox::toggled, this, &CopyDialog::chkCopy_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &CopyDialog::cmdCopy_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &CopyDialog::cmdCancel_Click);

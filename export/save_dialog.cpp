@@ -21,7 +21,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QVBoxLayout>
@@ -105,8 +104,7 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
 
     layOut();
 
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &SaveDialog::cmdCancel_Click);
+    leaveOnEscape();
     connect(Drives, &QComboBox::currentIndexChanged, this, &SaveDialog::Drives_Change);
     Directory->onPathChange = [this] { Directory_Change(); };
     connect(Directory, &QListWidget::itemClicked, this, &SaveDialog::Directory_Click);

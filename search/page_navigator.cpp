@@ -237,9 +237,13 @@ void PageNavigator::Slider1_Change() {
     const std::optional<QString> page = makePage(k);
     if (!page)
         return;
-    lblPageTotal->setText(wholeText(Slider1->maximum()));
     lblPageNow->setText(wholeText(k));
-    txtPrimes->setPlainText(*page);
+    showMadePage(k, *page);
+}
+
+void PageNavigator::showMadePage(int k, const QString& page) {
+    lblPageTotal->setText(wholeText(Slider1->maximum()));
+    txtPrimes->setPlainText(page);
     shown_ = k;
 }
 
@@ -281,9 +285,7 @@ void PageNavigator::cmdGoTo_Click() {
         const QSignalBlocker quiet(Slider1); // the page is made already
         Slider1->setValue(page);
     }
-    shown_ = page;
-    lblPageTotal->setText(wholeText(Slider1->maximum()));
-    txtPrimes->setPlainText(*text);
+    showMadePage(page, *text);
     lblPageNow->setText(txtGoTo->text());
 }
 

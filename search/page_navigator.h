@@ -72,6 +72,8 @@ class PageNavigator : public QObject {
   private:
     void createControls(QWidget* frame);
     std::optional<QString> makePage(int k);
+    // Puts a page made for slider value k on view, with the page total.
+    void showMadePage(int k, const QString& page);
     void Slider1_Change();
     void Timer1_Timer();
     void Timer2_Timer();

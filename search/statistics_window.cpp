@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 using namespace korvane::search;
@@ -34,8 +33,7 @@ StatisticsWindow::StatisticsWindow(QWidget* frmMain)
     createControls();
     createLayout();
     defaultButton().set(cmdClose);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &StatisticsWindow::cmdClose_Click);
+    leaveOnEscape();
     connect(cmdCopyPicture, &QPushButton::clicked, this, &StatisticsWindow::cmdCopyPicture_Click);
     connect(cmdClose, &QPushButton::clicked, this, &StatisticsWindow::cmdClose_Click);
     resize(sizeHint().expandedTo(QSize(640, 520)));

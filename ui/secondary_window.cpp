@@ -3,6 +3,7 @@
 #include "ui/default_button.h"
 
 #include <QCloseEvent>
+#include <QShortcut>
 #include <QWindow>
 
 SecondaryWindow::SecondaryWindow(QWidget* frmMain, const char* objectName, const QString& title,
@@ -34,6 +35,11 @@ void SecondaryWindow::returnToMainWindow() {
     if (const QPointer<QWidget> focus = std::exchange(keptFocus_, nullptr);
         focus && focus->isVisible())
         focus->setFocus();
+}
+
+void SecondaryWindow::leaveOnEscape() {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { wayBack(); });
 }
 
 void SecondaryWindow::closeEvent(QCloseEvent* event) {

@@ -33,6 +33,10 @@ class SecondaryWindow : public QWidget {
     // The window's Close or Return button: what the frame's close button does.
     virtual void wayBack() = 0;
 
+    // Makes Escape take the way back too, for the windows a user may dismiss
+    // with it.
+    void leaveOnEscape();
+
     // Runs wayBack() and accepts, so frmMain is never left disabled and a quit
     // of the whole program is never held up here. Closing only hides the
     // window, which keeps its state for the next opening.
