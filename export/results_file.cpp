@@ -113,11 +113,10 @@ bool ReplacingFile::write(std::string_view bytes) {
         const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = 0; // wrote nothing without an error: no reason to give
+        if (n == 0)
+            errno = 0; // wrote nothing without an error: no reason to give
+        if (n <= 0)
             return fail();
-        }
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
     return true;

@@ -206,8 +206,12 @@ std::string factorizationText(const std::vector<PrimePower>& factors) {
 }
 
 std::optional<Whole> firstOddDivisor(Whole n) {
+    return firstOddDivisor(n, primeFactors(n));
+}
+
+std::optional<Whole> firstOddDivisor(Whole n, const std::vector<PrimePower>& factors) {
     // The smallest odd divisor above 1 is the smallest odd prime factor.
-    for (const PrimePower& f : primeFactors(n)) {
+    for (const PrimePower& f : factors) {
         if (f.prime == 2)
             continue;
         if (f.prime <= n / f.prime) // f.prime squared stays within n
@@ -218,12 +222,18 @@ std::optional<Whole> firstOddDivisor(Whole n) {
 }
 
 DivisorList allDivisors(Whole n) {
+    if (n == 0)
+        return {};
+    return allDivisors(n, primeFactors(n));
+}
+
+DivisorList allDivisors(Whole n, const std::vector<PrimePower>& factors) {
     DivisorList out;
     if (n == 0)
         return out;
     std::vector<Whole>& list = out.divisors;
     list.push_back(1);
-    for (const PrimePower& f : primeFactors(n)) {
+    for (const PrimePower& f : factors) {
         const std::size_t before = list.size();
         Whole power = 1;
         for (unsigned k = 0; k < f.exponent; ++k) {

@@ -67,6 +67,8 @@ std::vector<PrimePower> primeFactors(Whole n, long smoothBits);
 // that is odd; nothing when there is none (n is then an odd prime, or twice one,
 // or a power of two, or too small to have one).
 std::optional<Whole> firstOddDivisor(Whole n);
+// The same from n's prime factorization, when the caller has it already.
+std::optional<Whole> firstOddDivisor(Whole n, const std::vector<PrimePower>& factors);
 
 // "Show all divisors".
 struct DivisorList {
@@ -75,6 +77,8 @@ struct DivisorList {
 };
 
 DivisorList allDivisors(Whole n);
+// The same from n's prime factorization, when the caller has it already.
+DivisorList allDivisors(Whole n, const std::vector<PrimePower>& factors);
 
 // Plain decimal digits.
 std::string decimalText(Whole n);

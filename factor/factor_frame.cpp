@@ -150,7 +150,7 @@ void FactorFrame::cmdFactor_Click() {
     if (optFastest->isChecked()) {
         if (input.value % 2 == 0) {
             // Even numbers are answered at once, without a search.
-            std::vector<korvane::factor::PrimePower> factors;
+            Factors factors;
             if (!completes(this, QStringLiteral("factorization"),
                            [&] { factors = engine_.primeFactors(input.value); }))
                 return;
@@ -194,10 +194,10 @@ bool FactorFrame::calculate(const std::function<void()>& work) {
 void FactorFrame::FastSearch(Whole number) {
     clock_.start();
     std::optional<Whole> divisor;
-    std::vector<korvane::factor::PrimePower> factors;
+    Factors factors;
     if (!calculate([&] {
-            divisor = engine_.firstOddDivisor(number);
             factors = engine_.primeFactors(number);
+            divisor = engine_.firstOddDivisor(number, factors);
         }))
         return;
     appendItem("1");
@@ -218,10 +218,10 @@ void FactorFrame::FastSearch(Whole number) {
 void FactorFrame::SlowSearch(Whole number, const std::string& typedText) {
     clock_.start();
     korvane::factor::DivisorList found;
-    std::vector<korvane::factor::PrimePower> factors;
+    Factors factors;
     if (!calculate([&] {
-            found = engine_.allDivisors(number);
             factors = engine_.primeFactors(number);
+            found = engine_.allDivisors(number, factors);
         }))
         return;
     // One for "1", two for each divisor up to the square root and its partner.
@@ -279,7 +279,7 @@ void FactorFrame::mnuListCopy_Click() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(list_->linesOf(selected)));
 }
 
-void FactorFrame::showFactorization(const std::vector<korvane::factor::PrimePower>& factors) {
+void FactorFrame::showFactorization(const Factors& factors) {
     lblPrimeFactors->setText(toQString(korvane::factor::factorizationText(factors)));
 }
 

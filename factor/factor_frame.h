@@ -30,13 +30,20 @@ class FactorFrame : public QWidget {
     void mnuListCopy_Click();
 
     // The engine calls behind "Factor"; a test replaces them to make them fail.
+    // The number is factored once; the divisors are read off its factors.
+    using Factors = std::vector<korvane::factor::PrimePower>;
     struct Engine {
-        std::function<std::optional<korvane::factor::Whole>(korvane::factor::Whole)>
-            firstOddDivisor = korvane::factor::firstOddDivisor;
-        std::function<korvane::factor::DivisorList(korvane::factor::Whole)> allDivisors =
-            korvane::factor::allDivisors;
-        std::function<std::vector<korvane::factor::PrimePower>(korvane::factor::Whole)>
-            primeFactors = korvane::factor::primeFactors;
+        std::function<Factors(korvane::factor::Whole)> primeFactors = [](korvane::factor::Whole n) {
+            return korvane::factor::primeFactors(n);
+        };
+        std::function<std::optional<korvane::factor::Whole>(korvane::factor::Whole, const Factors&)>
+            firstOddDivisor = [](korvane::factor::Whole n, const Factors& factors) {
+                return korvane::factor::firstOddDivisor(n, factors);
+            };
+        std::function<korvane::factor::DivisorList(korvane::factor::Whole, const Factors&)>
+            allDivisors = [](korvane::factor::Whole n, const Factors& factors) {
+                return korvane::factor::allDivisors(n, factors);
+            };
     };
     void setEngine(Engine engine);
 
@@ -77,7 +84,7 @@ class FactorFrame : public QWidget {
     void appendItem(std::string text);
     void setFactorsFound(int count);
     void createListMenu();
-    void showFactorization(const std::vector<korvane::factor::PrimePower>& factors);
+    void showFactorization(const Factors& factors);
 
     Engine engine_;
     DivisorListModel* list_ = nullptr;

@@ -106,11 +106,7 @@ TEST_F(FactorTabTest, reportsAFactorizationTheEngineCannotFinish) {
     EXPECT_TRUE(get("lblFact")->isHidden()) << "the pair counter is not shown";
     factor("4", fast);
     FactorFrame::Engine failing;
-    failing.firstOddDivisor = [](Whole) -> std::optional<Whole> { throw std::bad_alloc(); };
-    failing.allDivisors = [](Whole) -> korvane::factor::DivisorList { throw std::bad_alloc(); };
-    failing.primeFactors = [](Whole) -> std::vector<korvane::factor::PrimePower> {
-        throw std::bad_alloc();
-    };
+    failing.primeFactors = [](Whole) -> FactorFrame::Factors { throw std::bad_alloc(); };
     w->BigFrame_3->setEngine(failing);
     for (const auto& [number, fastest] : {std::pair{"9", fast}, {"9", all}, {"10", fast}}) {
         SCOPED_TRACE(std::string(number) + (fastest ? ", first divisor" : ", all divisors"));
