@@ -214,4 +214,12 @@ std::string decimalDigits(std::uint64_t n) {
     return std::string(buf, res.ptr);
 }
 
+std::string_view withoutFinalLineBreak(std::string_view text) {
+    if (text.ends_with("\r\n"))
+        text.remove_suffix(2);
+    else if (text.ends_with('\n'))
+        text.remove_suffix(1);
+    return text;
+}
+
 } // namespace korvane

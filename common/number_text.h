@@ -78,4 +78,9 @@ std::string hashFormat(double x);
 // Plain decimal digits of a whole number.
 std::string decimalDigits(std::uint64_t n);
 
+// A number copied from a spreadsheet cell or a terminal line brings one line
+// break ("\n" or "\r\n") at its end; a paste takes the text without it. A line
+// break anywhere else stays, so such a text is still refused.
+std::string_view withoutFinalLineBreak(std::string_view text);
+
 } // namespace korvane

@@ -8,6 +8,7 @@
 #include "ui/message_box.h"
 #include "ui/named.h"
 #include "ui/paste_guard.h"
+#include "ui/qt_text.h"
 #include "ui/status_label.h"
 
 #include <QAction>
@@ -26,14 +27,6 @@
 #include <vector>
 
 using korvane::factor::Whole;
-
-namespace {
-
-QString toQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 FactorFrame::FactorFrame(QWidget* parent) : QWidget(parent) {
     createControls();
@@ -225,7 +218,7 @@ void FactorFrame::SlowSearch(Whole number, const std::string& typedText) {
         }))
         return;
     // One for "1", two for each divisor up to the square root and its partner.
-    lblFact->setText(toQString(korvane::decimalDigits(1 + 2 * found.pairCount)));
+    lblFact->setText(qText(korvane::decimalDigits(1 + 2 * found.pairCount)));
     clock_.stop();
     finishProgress();
     lblyesno->setText(found.pairCount > 0 ? QStringLiteral("NO") : QStringLiteral("YES"));
@@ -280,7 +273,7 @@ void FactorFrame::mnuListCopy_Click() {
 }
 
 void FactorFrame::showFactorization(const Factors& factors) {
-    lblPrimeFactors->setText(toQString(korvane::factor::factorizationText(factors)));
+    lblPrimeFactors->setText(qText(korvane::factor::factorizationText(factors)));
 }
 
 void FactorFrame::startProgress() {
@@ -290,7 +283,7 @@ void FactorFrame::startProgress() {
 }
 
 void FactorFrame::finishProgress() {
-    lblSec->setText(toQString(korvane::elapsedCaption(clock_.seconds())));
+    lblSec->setText(qText(korvane::elapsedCaption(clock_.seconds())));
     lblSec->repaint();
     lblPercentage->setText(QStringLiteral("100"));
     setStatusColour(lblProgress, StatusColour::Idle);
@@ -304,5 +297,5 @@ void FactorFrame::appendItem(std::string text) {
 
 void FactorFrame::setFactorsFound(int count) {
     factorsFound_ = count;
-    lblFactors->setText(toQString(korvane::decimalDigits(static_cast<std::uint64_t>(count))));
+    lblFactors->setText(qText(korvane::decimalDigits(static_cast<std::uint64_t>(count))));
 }

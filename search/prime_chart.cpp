@@ -3,6 +3,7 @@
 #include "search/prime_chart.h"
 
 #include "common/number_text.h"
+#include "ui/qt_text.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -13,10 +14,6 @@
 using namespace korvane;
 
 namespace {
-
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A step of 1, 2 or 5 times a power of ten that covers `most` in at most four.
 double tickStep(double most) {

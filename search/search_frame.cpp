@@ -10,6 +10,7 @@
 #include "ui/message_box.h"
 #include "ui/named.h"
 #include "ui/paste_guard.h"
+#include "ui/qt_text.h"
 #include "ui/status_label.h"
 
 #include <QAction>
@@ -27,10 +28,6 @@ using namespace korvane;
 using namespace korvane::search;
 
 namespace {
-
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption,
                     const QString& toolTip) {

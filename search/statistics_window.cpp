@@ -6,6 +6,7 @@
 #include "ui/default_button.h"
 #include "ui/engine_failure.h"
 #include "ui/named.h"
+#include "ui/qt_text.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -16,14 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace korvane::search;
-
-namespace {
-
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 StatisticsWindow::StatisticsWindow(QWidget* frmMain)
     : SecondaryWindow(frmMain, "frmStatistics", QStringLiteral("Prime Statistics")),
