@@ -1,12 +1,14 @@
 // korvane-bench factor NUMBER fast|all: runs one "Factor" request through the
-// engine and prints how many divisors the list would hold and how long it took.
+// engine, as the tab does, and prints how many items the list holds and how long
+// the answer took, its item texts included.
 #include "bench/bench_common.h"
-#include "factor/factor_engine.h"
+#include "factor/factor_answer.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <variant>
 
 int benchFactor(int argc, char** argv) {
     const bool fast = argc == 2 && std::strcmp(argv[1], "fast") == 0;
@@ -17,49 +19,26 @@ int benchFactor(int argc, char** argv) {
     using namespace korvane::factor;
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
-    const CheckedInput input = checkInput(argv[0]);
-    if (input.kind != InputKind::Number) {
-        const std::string message(refusalMessage(input.kind));
-        std::fprintf(stderr, "%s\n", message.empty() ? "YES" : message.c_str());
+    const auto read = readRequest(argv[0], fast ? Option::FirstDivisor : Option::AllDivisors);
+    if (const auto* refused = std::get_if<korvane::InputError>(&read)) {
+        std::fprintf(stderr, "%s\n", refused->message.c_str());
         return 1;
     }
-    const Whole n = input.value;
-    std::size_t listed = 0;
-    Whole smallest = n;
-    if (fast && n % 2 == 0) { // answered without a search: "1", "2"
-        listed = 2;
-        smallest = 2;
-    } else if (fast) {
-        const auto divisor = firstOddDivisor(n);
-        listed = divisor ? 2 : 1;
-        smallest = divisor.value_or(n);
-    } else {
-        const DivisorList list = allDivisors(n);
-        listed = list.divisors.size();
-        smallest = list.divisors.at(1);
-    }
+    const Request& request = std::get<Request>(read);
+    const Answer found = answer(request);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-
-    // The window also turns every divisor into text; time that apart.
-    double textSeconds = 0;
-    if (!fast) {
-        const auto textStart = Clock::now();
-        std::size_t chars = 0;
-        for (Whole d : allDivisors(n).divisors)
-            chars += decimalText(d).size();
-        textSeconds = std::chrono::duration<double>(Clock::now() - textStart).count();
-        std::printf("list_text_chars=%zu list_and_text_seconds=%.4f\n", chars, textSeconds);
+    if (!found.listed) { // 2, answered with its verdict alone
+        std::fprintf(stderr, "YES\n");
+        return 1;
     }
-    std::string factors;
-    for (const PrimePower& f : primeFactors(n)) {
-        factors += factors.empty() ? "" : " x ";
-        factors += decimalText(f.prime);
-        if (f.exponent > 1)
-            factors.append("^").append(std::to_string(f.exponent));
-    }
-    std::printf("number=%s factors=%s peak_rss_mb=%.1f\n", decimalText(n).c_str(), factors.c_str(),
-                peakRssMb());
-    std::printf("divisors=%zu smallest=%s seconds=%.4f\n", listed, decimalText(smallest).c_str(),
-                seconds);
+    std::size_t chars = 0;
+    for (const std::string& item : found.items)
+        chars += item.size();
+    const std::string smallest =
+        found.items.size() > 1 ? found.items[1] : decimalText(request.number);
+    std::printf("number=%s factors=%s peak_rss_mb=%.1f\n", decimalText(request.number).c_str(),
+                found.factorization.c_str(), peakRssMb());
+    std::printf("divisors=%zu smallest=%s list_text_chars=%zu seconds=%.4f\n", found.items.size(),
+                smallest.c_str(), chars, seconds);
     return 0;
 }

@@ -34,12 +34,6 @@ void DivisorListModel::append(std::vector<std::string> items) {
     endInsertRows();
 }
 
-void DivisorListModel::append(std::string item) {
-    std::vector<std::string> one;
-    one.push_back(std::move(item));
-    append(std::move(one));
-}
-
 std::string DivisorListModel::linesOf(const QItemSelection& selection) const {
     std::vector<std::pair<int, int>> spans; // first and last row, in any order as selected
     for (const QItemSelectionRange& range : selection)

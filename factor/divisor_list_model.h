@@ -18,7 +18,6 @@ class DivisorListModel : public QAbstractListModel {
     void clear();
     // Appends after the items already there, in one step for the view.
     void append(std::vector<std::string> items);
-    void append(std::string item);
     int count() const { return static_cast<int>(items_.size()); }
     const std::string& item(int row) const { return items_[static_cast<std::size_t>(row)]; }
     // The selected items in list order, joined by line feeds. Read straight from

@@ -12,11 +12,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace korvane::factor {
 namespace {
 
-constexpr std::uint64_t tenToThe19 = 10000000000000000000ull;
 constexpr std::size_t maxDigits = 20;
 // How hard the smooth-number pass tries above 64 bits: at this effort it finds
 // the factors of every 20-digit number in a few milliseconds in practice.
@@ -171,7 +172,7 @@ std::optional<InputError> refusalOf(InputKind kind) {
 
 namespace detail {
 
-std::vector<PrimePower> primeFactors(Whole n, long smoothBits) {
+FactoredNumber factorize(Whole n, long smoothBits) {
     std::vector<PrimePower> found;
     appendFactors(n, 1, smoothBits, found);
     // FLINT does not promise an order, and a split cofactor may repeat a prime.
@@ -184,79 +185,13 @@ std::vector<PrimePower> primeFactors(Whole n, long smoothBits) {
         else
             merged.push_back(f);
     }
-    return merged;
+    return {n, std::move(merged)};
 }
 
 } // namespace detail
 
-std::vector<PrimePower> primeFactors(Whole n) {
-    return detail::primeFactors(n, defaultSmoothBits);
-}
-
-std::string factorizationText(const std::vector<PrimePower>& factors) {
-    std::string text;
-    for (const PrimePower& f : factors) {
-        if (!text.empty())
-            text += " * ";
-        text += decimalText(f.prime);
-        if (f.exponent > 1)
-            text.append("^").append(decimalDigits(f.exponent));
-    }
-    return text;
-}
-
-std::optional<Whole> firstOddDivisor(Whole n) {
-    return firstOddDivisor(n, primeFactors(n));
-}
-
-std::optional<Whole> firstOddDivisor(Whole n, const std::vector<PrimePower>& factors) {
-    // The smallest odd divisor above 1 is the smallest odd prime factor.
-    for (const PrimePower& f : factors) {
-        if (f.prime == 2)
-            continue;
-        if (f.prime <= n / f.prime) // f.prime squared stays within n
-            return f.prime;
-        break;
-    }
-    return std::nullopt;
-}
-
-DivisorList allDivisors(Whole n) {
-    if (n == 0)
-        return {};
-    return allDivisors(n, primeFactors(n));
-}
-
-DivisorList allDivisors(Whole n, const std::vector<PrimePower>& factors) {
-    DivisorList out;
-    if (n == 0)
-        return out;
-    std::vector<Whole>& list = out.divisors;
-    list.push_back(1);
-    for (const PrimePower& f : factors) {
-        const std::size_t before = list.size();
-        Whole power = 1;
-        for (unsigned k = 0; k < f.exponent; ++k) {
-            power *= f.prime;
-            for (std::size_t i = 0; i < before; ++i)
-                list.push_back(list[i] * power);
-        }
-    }
-    std::sort(list.begin(), list.end());
-    for (Whole d : list) {
-        if (d > n / d)
-            break;
-        if (d >= 2)
-            ++out.pairCount;
-    }
-    return out;
-}
-
-std::string decimalText(Whole n) {
-    if (fits64(n) && n < tenToThe19)
-        return decimalDigits(static_cast<std::uint64_t>(n));
-    std::string low = decimalDigits(static_cast<std::uint64_t>(n % tenToThe19));
-    return decimalText(n / tenToThe19) + std::string(19 - low.size(), '0') + low;
+FactoredNumber factorize(Whole n) {
+    return detail::factorize(n, defaultSmoothBits);
 }
 
 } // namespace korvane::factor

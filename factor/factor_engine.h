@@ -1,20 +1,14 @@
-// Exact primality and divisors of numbers of up to 20 digits: reading the number
-// box, the first odd divisor, and the ascending list of all divisors.
+// Reading the number box exactly, and factoring a number of up to 20 digits
+// into proven primes.
 #pragma once
 
 #include "common/input_error.h"
+#include "factor/factored_number.h"
 
-#include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace korvane::factor {
-
-// Wide enough for every number the tab accepts (below 10^20, about 2^66.4) and
-// for the products taken while checking divisors against a square root.
-using Whole = unsigned __int128;
 
 // The largest number the tab factors: twenty nines.
 inline constexpr Whole largestNumber = Whole{9999999999} * 10000000000u + 9999999999u;
@@ -46,41 +40,14 @@ std::string_view refusalMessage(InputKind kind);
 // The tab has one box, and the focus stays where the user left it.
 std::optional<InputError> refusalOf(InputKind kind);
 
-struct PrimePower {
-    Whole prime = 0;
-    unsigned exponent = 0;
-};
-
-// The prime factorization of n >= 2, primes ascending, each proven prime.
-std::vector<PrimePower> primeFactors(Whole n);
-
-// A factorization as the tab shows it: "2^3 * 3^2 * 5", an exponent only above 1.
-std::string factorizationText(const std::vector<PrimePower>& factors);
+// The number (at least 1) with its prime powers, primes ascending, each proven
+// prime. Throws only when memory runs out.
+FactoredNumber factorize(Whole n);
 
 namespace detail {
-// primeFactors with a chosen effort for the smooth-number pass above 64 bits;
-// a small effort leaves composite cofactors for the fallback to split.
-std::vector<PrimePower> primeFactors(Whole n, long smoothBits);
+// factorize with a chosen effort for the smooth-number pass above 64 bits; a
+// small effort leaves composite cofactors for the fallback to split.
+FactoredNumber factorize(Whole n, long smoothBits);
 } // namespace detail
-
-// "Show only first divisor": the smallest divisor d of n with 3 <= d and d*d <= n
-// that is odd; nothing when there is none (n is then an odd prime, or twice one,
-// or a power of two, or too small to have one).
-std::optional<Whole> firstOddDivisor(Whole n);
-// The same from n's prime factorization, when the caller has it already.
-std::optional<Whole> firstOddDivisor(Whole n, const std::vector<PrimePower>& factors);
-
-// "Show all divisors".
-struct DivisorList {
-    std::vector<Whole> divisors; // every divisor of n, ascending, 1 and n included
-    std::size_t pairCount = 0;   // divisors d with 2 <= d and d*d <= n
-};
-
-DivisorList allDivisors(Whole n);
-// The same from n's prime factorization, when the caller has it already.
-DivisorList allDivisors(Whole n, const std::vector<PrimePower>& factors);
-
-// Plain decimal digits.
-std::string decimalText(Whole n);
 
 } // namespace korvane::factor

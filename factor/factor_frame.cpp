@@ -24,9 +24,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <vector>
-
-using korvane::factor::Whole;
+#include <utility>
+#include <variant>
 
 FactorFrame::FactorFrame(QWidget* parent) : QWidget(parent) {
     createControls();
@@ -130,40 +129,35 @@ void FactorFrame::layOutControls() {
     page->addWidget(lblFact);
 }
 
+// The engine decides every answer; the tab times a search, shows
+// "Calculating..." while it runs and keeps "Factor" off after it.
 void FactorFrame::cmdFactor_Click() {
-    using korvane::factor::InputKind;
-    const std::string text = txtNumber->text().toStdString();
-    const korvane::factor::CheckedInput input = korvane::factor::checkInput(text);
-    if (input.kind == InputKind::Two) {
-        lblyesno->setText(QStringLiteral("YES"));
+    const auto read = korvane::factor::readRequest(txtNumber->text().toStdString(), option());
+    if (const auto* refused = std::get_if<korvane::InputError>(&read))
+        return refuseInput(this, *refused, txtNumber);
+    const auto& request = std::get<korvane::factor::Request>(read);
+    korvane::factor::Answer found;
+    const auto work = [&] { found = korvane::factor::answer(request, factorizer_); };
+    if (!request.searches()) {
+        if (completes(this, QStringLiteral("factorization"), work))
+            showAnswer(std::move(found));
         return;
     }
-    if (const auto refused = korvane::factor::refusalOf(input.kind))
-        return refuseInput(this, *refused, txtNumber);
-    if (optFastest->isChecked()) {
-        if (input.value % 2 == 0) {
-            // Even numbers are answered at once, without a search.
-            Factors factors;
-            if (!completes(this, QStringLiteral("factorization"),
-                           [&] { factors = engine_.primeFactors(input.value); }))
-                return;
-            list_->clear();
-            setFactorsFound(2);
-            appendItem("1");
-            appendItem("2");
-            lblPercentage->setText(QStringLiteral("100"));
-            lblyesno->setText(QStringLiteral("NO"));
-            showFactorization(factors);
-            return;
-        }
-        FastSearch(input.value);
-    } else if (optSlowest->isChecked()) {
-        SlowSearch(input.value, text);
-    }
+    clock_.start();
+    if (!calculate(work))
+        return;
+    clock_.stop();
+    showAnswer(std::move(found));
+    finishProgress();
 }
 
-void FactorFrame::setEngine(Engine engine) {
-    engine_ = std::move(engine);
+korvane::factor::Option FactorFrame::option() const {
+    return optFastest->isChecked() ? korvane::factor::Option::FirstDivisor
+                                   : korvane::factor::Option::AllDivisors;
+}
+
+void FactorFrame::setFactorizer(korvane::factor::Factorizer factorizer) {
+    factorizer_ = std::move(factorizer);
 }
 
 // Runs an engine call while the status line says "Calculating...". When the
@@ -182,60 +176,19 @@ bool FactorFrame::calculate(const std::function<void()>& work) {
     return false;
 }
 
-// Nothing shows the list while the engine works, so "1" joins it afterwards,
-// and a failed search leaves it untouched.
-void FactorFrame::FastSearch(Whole number) {
-    clock_.start();
-    std::optional<Whole> divisor;
-    Factors factors;
-    if (!calculate([&] {
-            factors = engine_.primeFactors(number);
-            divisor = engine_.firstOddDivisor(number, factors);
-        }))
+// The list and its count are replaced whole, so they always belong to the
+// number just answered.
+void FactorFrame::showAnswer(korvane::factor::Answer answer) {
+    lblyesno->setText(answer.prime ? QStringLiteral("YES") : QStringLiteral("NO"));
+    if (!answer.listed)
         return;
-    appendItem("1");
-    setFactorsFound(factorsFound_ + 1);
-    if (!divisor) {
-        lblyesno->setText(QStringLiteral("YES"));
-    } else {
-        setFactorsFound(factorsFound_ + 1);
-        appendItem(korvane::factor::decimalText(*divisor));
-    }
-    clock_.stop();
-    finishProgress();
-    if (divisor)
-        lblyesno->setText(QStringLiteral("NO"));
-    showFactorization(factors);
-}
-
-void FactorFrame::SlowSearch(Whole number, const std::string& typedText) {
-    clock_.start();
-    korvane::factor::DivisorList found;
-    Factors factors;
-    if (!calculate([&] {
-            factors = engine_.primeFactors(number);
-            found = engine_.allDivisors(number, factors);
-        }))
-        return;
-    // One for "1", two for each divisor up to the square root and its partner.
-    lblFact->setText(qText(korvane::decimalDigits(1 + 2 * found.pairCount)));
-    clock_.stop();
-    finishProgress();
-    lblyesno->setText(found.pairCount > 0 ? QStringLiteral("NO") : QStringLiteral("YES"));
-    Order(found, typedText);
-    showFactorization(factors);
-}
-
-// Lists every divisor after the items already there, the number itself last and
-// exactly as typed, and counts the whole list.
-void FactorFrame::Order(const korvane::factor::DivisorList& found, const std::string& typedText) {
-    std::vector<std::string> items;
-    items.reserve(found.divisors.size());
-    for (std::size_t i = 0; i + 1 < found.divisors.size(); ++i)
-        items.push_back(korvane::factor::decimalText(found.divisors[i]));
-    items.push_back(typedText);
-    list_->append(std::move(items));
-    setFactorsFound(list_->count());
+    lblFactors->setText(qText(korvane::decimalDigits(answer.items.size())));
+    list_->clear();
+    list_->append(std::move(answer.items));
+    if (answer.pairCounter)
+        lblFact->setText(qText(korvane::decimalDigits(*answer.pairCounter)));
+    lblPercentage->setText(QStringLiteral("100"));
+    lblPrimeFactors->setText(qText(answer.factorization));
 }
 
 void FactorFrame::cmdClearance_Click() {
@@ -243,7 +196,7 @@ void FactorFrame::cmdClearance_Click() {
     cmdFactor->setEnabled(true);
     list_->clear();
     lblyesno->setText(QStringLiteral("NO"));
-    setFactorsFound(0);
+    lblFactors->setText(QStringLiteral("0"));
     lblPercentage->setText(QStringLiteral("0"));
     lblSec->setText(QStringLiteral("0 sec."));
     lblPrimeFactors->clear();
@@ -272,10 +225,6 @@ void FactorFrame::mnuListCopy_Click() {
     QGuiApplication::clipboard()->setText(QString::fromStdString(list_->linesOf(selected)));
 }
 
-void FactorFrame::showFactorization(const Factors& factors) {
-    lblPrimeFactors->setText(qText(korvane::factor::factorizationText(factors)));
-}
-
 void FactorFrame::startProgress() {
     setStatusColour(lblProgress, StatusColour::Working);
     lblProgress->setText(QStringLiteral("Calculating..."));
@@ -285,17 +234,7 @@ void FactorFrame::startProgress() {
 void FactorFrame::finishProgress() {
     lblSec->setText(qText(korvane::elapsedCaption(clock_.seconds())));
     lblSec->repaint();
-    lblPercentage->setText(QStringLiteral("100"));
     setStatusColour(lblProgress, StatusColour::Idle);
     lblProgress->setText(QStringLiteral("Calculations Completed..."));
     lblProgress->repaint();
-}
-
-void FactorFrame::appendItem(std::string text) {
-    list_->append(std::move(text));
-}
-
-void FactorFrame::setFactorsFound(int count) {
-    factorsFound_ = count;
-    lblFactors->setText(qText(korvane::decimalDigits(static_cast<std::uint64_t>(count))));
 }

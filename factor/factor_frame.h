@@ -2,14 +2,11 @@
 #pragma once
 
 #include "common/elapsed_time.h"
-#include "factor/factor_engine.h"
+#include "factor/factor_answer.h"
 
 #include <QWidget>
 
 #include <functional>
-#include <optional>
-#include <string>
-#include <vector>
 
 class DivisorListModel;
 class QAction;
@@ -29,23 +26,9 @@ class FactorFrame : public QWidget {
     // Puts the selected divisors on the clipboard in list order, one per line.
     void mnuListCopy_Click();
 
-    // The engine calls behind "Factor"; a test replaces them to make them fail.
-    // The number is factored once; the divisors are read off its factors.
-    using Factors = std::vector<korvane::factor::PrimePower>;
-    struct Engine {
-        std::function<Factors(korvane::factor::Whole)> primeFactors = [](korvane::factor::Whole n) {
-            return korvane::factor::primeFactors(n);
-        };
-        std::function<std::optional<korvane::factor::Whole>(korvane::factor::Whole, const Factors&)>
-            firstOddDivisor = [](korvane::factor::Whole n, const Factors& factors) {
-                return korvane::factor::firstOddDivisor(n, factors);
-            };
-        std::function<korvane::factor::DivisorList(korvane::factor::Whole, const Factors&)>
-            allDivisors = [](korvane::factor::Whole n, const Factors& factors) {
-                return korvane::factor::allDivisors(n, factors);
-            };
-    };
-    void setEngine(Engine engine);
+    // The factorization behind "Factor", the one engine step that can fail; a
+    // test hands in one that throws.
+    void setFactorizer(korvane::factor::Factorizer factorizer);
 
     // The tab's controls; each carries its name as objectName.
     QLabel* Label4 = nullptr;
@@ -75,19 +58,14 @@ class FactorFrame : public QWidget {
   private:
     void createControls();
     void layOutControls();
-    void FastSearch(korvane::factor::Whole number);
-    void SlowSearch(korvane::factor::Whole number, const std::string& typedText);
-    void Order(const korvane::factor::DivisorList& found, const std::string& typedText);
+    korvane::factor::Option option() const;
     bool calculate(const std::function<void()>& work);
+    void showAnswer(korvane::factor::Answer answer);
     void startProgress();
     void finishProgress();
-    void appendItem(std::string text);
-    void setFactorsFound(int count);
     void createListMenu();
-    void showFactorization(const Factors& factors);
 
-    Engine engine_;
+    korvane::factor::Factorizer factorizer_ = korvane::factor::factorize;
     DivisorListModel* list_ = nullptr;
-    int factorsFound_ = 0; // what lblFactors shows; a new run counts on from it
     korvane::ElapsedClock clock_;
 };

@@ -1,5 +1,6 @@
 // The number box of the factor tab: any text gets one answer, and every number
-// it accepts factors into proven primes whose product is the number.
+// it accepts factors into proven primes whose product is the number, with a
+// first odd divisor that divides it.
 #include "factor/factor_engine.h"
 
 #include <cstdint>
@@ -18,9 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Whole n = input.value;
     if (n < 3 || n > largestNumber)
         std::abort();
+    const FactoredNumber factored = factorize(n);
+    if (factored.number() != n)
+        std::abort();
     Whole product = 1;
     Whole previous = 1;
-    for (const PrimePower& p : primeFactors(n)) {
+    for (const PrimePower& p : factored.primePowers()) {
         if (p.prime <= previous || p.exponent == 0)
             std::abort();
         for (unsigned e = 0; e < p.exponent; ++e)
@@ -29,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (product != n)
         std::abort();
-    if (const auto d = firstOddDivisor(n); d && (n % *d != 0 || *d % 2 == 0 || *d * *d > n))
+    const auto d = factored.firstOddDivisor();
+    if (d && (n % *d != 0 || *d % 2 == 0 || *d * *d > n))
         std::abort();
     return 0;
 }

@@ -1,9 +1,12 @@
-// The factor tab of the main window driven like a user: type, choose the
-// option, press Enter (which presses Factor) or Clear, then read the list, the
-// counters, the verdict, the status line and any message.
+// The factor tab driven like a user: type, choose the option, press Enter
+// (which presses Factor) or Clear, then read the list, the counters, the
+// verdict, the status line and any message.
+#include "common/elapsed_time.h"
 #include "factor/factor_frame.h"
-#include "tests/app/window_fixture.h"
+#include "tests/widget_test_support.h"
+#include "ui/default_button.h"
 
+#include <memory>
 #include <new>
 #include <string>
 #include <utility>
@@ -26,7 +29,23 @@ struct Expected {
     const char* message = "";
 };
 
-struct FactorTabTest : WindowTest {
+struct FactorTabTest : ::testing::Test, Controls {
+    void SetUp() override {
+        // A stopped clock: every run takes "< 1 sec.", however slow the machine.
+        korvane::ElapsedClock::setTimeSource(
+            [] { return korvane::ElapsedClock::Clock::time_point{}; });
+        openTab();
+    }
+    // The tab in a window of its own, Enter pressing Factor as in the program.
+    void openTab() {
+        w.reset();
+        w = std::make_unique<FactorFrame>();
+        root = w.get();
+        (new DefaultButton(w.get()))->set(w->cmdFactor);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        w->txtNumber->setFocus();
+    }
     // Types, clicks the option's round mark (the button may be stretched wider
     // than its caption) and presses Enter in the number box: keypad Enter for
     // the fastest option, Return for the other. "Clear" presses Clear instead.
@@ -67,9 +86,10 @@ struct FactorTabTest : WindowTest {
         EXPECT_EQ(message, e.message) << "the message shown";
     }
     QString message;
+    std::unique_ptr<FactorFrame> w;
 };
 
-TEST_F(FactorTabTest, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
+TEST_F(FactorTabTest, answersEachRunWithAListOfItsOwn) {
     // clang-format off
     const std::tuple<const char*, std::vector<std::pair<const char*, bool>>, Expected> rows[] = {
         {"an even number, answered without a search", {{"4", fast}}, {"1,2", "2", "NO", "100", "0", After::Nothing}},
@@ -81,15 +101,17 @@ TEST_F(FactorTabTest, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
         // The most divisors: 122879 from 2 up to the square root make the pair counter.
         {"the most divisors", {{"92005279690628304000", all}}, {"1,2,46002639845314152000,92005279690628304000", "245760", "NO", "100", "245759", After::Search}},
         {"2 however written changes only the verdict", {{"2", all}, {"2.0", all}, {"0.2e1", fast}}, {"", "0", "YES", "0", "0", After::Nothing}},
-        {"the list and the counts run on from the run before", {{"10", fast}, {"9", all}}, {"1,2,1,3,9", "5", "NO", "100", "3", After::Search}},
+        // Every run starts from an empty list and a count of 0, whatever ran before.
+        {"a first divisor after an even number's", {{"360", fast}, {"91", fast}}, {"1,7", "2", "NO", "100", "0", After::Search}},
+        {"a first divisor after the answer for 2", {{"360", fast}, {"2", fast}, {"91", fast}}, {"1,7", "2", "NO", "100", "0", After::Search}},
+        {"all divisors after an even number's first", {{"10", fast}, {"9", all}}, {"1,3,9", "3", "NO", "100", "3", After::Search}},
         {"Clear", {{"9", fast}, {"Clear", all}}, {"", "0", "NO", "0", "0", After::Clear}},
         {"a refusal changes nothing the run before left", {{"4", fast}, {"1e20", all}}, {"1,2", "2", "NO", "100", "0", After::Nothing, "You must enter a number of at most 20 digits!"}},
     };
     // clang-format on
     for (const auto& [name, runs, expected] : rows) {
         SCOPED_TRACE(name);
-        openWindow();
-        showTab(3);
+        openTab();
         for (const auto& [number, fastest] : runs)
             factor(number, fastest);
         expect(expected);
@@ -99,15 +121,12 @@ TEST_F(FactorTabTest, answersEachNumberAndRunsOnFromWhatTheRunsBeforeLeft) {
 // The engine throws, in either mode: the message says so and the tab is as
 // the run before left it, ready for the next run.
 TEST_F(FactorTabTest, reportsAFactorizationTheEngineCannotFinish) {
-    showTab(3);
     EXPECT_EQ(text("txtNumber"), "7");
     EXPECT_EQ(get<QLineEdit>("txtNumber")->maxLength(), 20);
     EXPECT_TRUE(checked("optSlowest"));
     EXPECT_TRUE(get("lblFact")->isHidden()) << "the pair counter is not shown";
     factor("4", fast);
-    FactorFrame::Engine failing;
-    failing.primeFactors = [](Whole) -> FactorFrame::Factors { throw std::bad_alloc(); };
-    w->BigFrame_3->setEngine(failing);
+    w->setFactorizer([](Whole) -> korvane::factor::FactoredNumber { throw std::bad_alloc(); });
     for (const auto& [number, fastest] : {std::pair{"9", fast}, {"9", all}, {"10", fast}}) {
         SCOPED_TRACE(std::string(number) + (fastest ? ", first divisor" : ", all divisors"));
         factor(number, fastest);
@@ -115,15 +134,14 @@ TEST_F(FactorTabTest, reportsAFactorizationTheEngineCannotFinish) {
                 "The factorization could not be completed: not enough memory."});
         EXPECT_EQ(text("lblPrimeFactors"), "2^2");
     }
-    w->BigFrame_3->setEngine({});
+    w->setFactorizer(korvane::factor::factorize);
     factor("9", all);
-    expect({"1,2,1,3,9", "5", "NO", "100", "3", After::Search});
+    expect({"1,3,9", "3", "NO", "100", "3", After::Search});
 }
 
 // Every run that writes the list writes the factorization, in either mode;
 // a refusal or 2 leaves it, Clear empties it.
 TEST_F(FactorTabTest, showsThePrimeFactorizationUntilTheNextRunOrClear) {
-    showTab(3);
     // clang-format off
     const std::pair<const char*, const char*> rows[] = {
         {"360", "2^3 * 3^2 * 5"}, {"97", "97"}, {"10000000000000000000", "2^19 * 5^19"},
@@ -157,7 +175,6 @@ TEST_F(FactorTabTest, showsThePrimeFactorizationUntilTheNextRunOrClear) {
 // Selected with the mouse and the keyboard as in any list; copied in list order
 // whatever order the items were picked in.
 TEST_F(FactorTabTest, copiesTheSelectedDivisorsOnePerLineInListOrder) {
-    showTab(3);
     factor("360", all);
     auto* view = get<QListView>("Combo1");
     const auto pick = [&](int row, Qt::KeyboardModifiers with = {}) {
