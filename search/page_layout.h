@@ -4,6 +4,9 @@
 // pages begin and lets two threads share the work.
 #pragma once
 
+#include "search/page_store.h"
+#include "search/prime_batches.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -16,9 +19,9 @@ std::size_t pageThreshold(std::size_t digits);
 
 // The store's limits and when to use a second core; tests shrink them.
 struct SearchLimits {
-    std::size_t maxPages = 500000;
+    std::size_t maxPages = PageStore::maxPages;
     // Ranges spanning fewer numbers than this run on one thread.
-    std::uint64_t parallelFrom = 20'000'000;
+    std::uint64_t parallelFrom = twoThreadsFrom;
     // Primes of 11 or more digits never close their page, so that page would
     // grow with the whole rest of the range; beyond this size it could no
     // longer be shown at once, and the search stops.

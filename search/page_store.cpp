@@ -2,8 +2,8 @@
 // sieving from the first prime of the first page asked for.
 #include "search/page_store.h"
 
+#include "search/detail/prime_text.h"
 #include "search/page_layout.h"
-#include "search/prime_text.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,32 +1,24 @@
 // The primes of a stretch, a sieved batch at a time: the search's page walk
-// and the statistics' tally both read them this way.
+// and the statistics' tally both read them this way. The sieve itself stays
+// behind this header, so its users need none of its headers.
 #pragma once
 
-#include <primesieve.hpp>
-
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace korvane::search {
 
-// Calls batch(p, n) for the primes of [lo, hi] a sieved batch at a time,
-// until it returns false.
-template <class Batch>
-void sieveBatches(std::uint64_t lo, std::uint64_t hi, std::uint64_t hint, Batch batch) {
-    if (lo > hi)
-        return;
-    primesieve::iterator it(lo, std::max(hint, lo));
-    for (;;) {
-        it.generate_next_primes();
-        const std::uint64_t* p = it.primes_;
-        std::size_t n = it.size_;
-        const bool lastBatch = n == 0 || p[n - 1] >= hi;
-        if (lastBatch)
-            n = static_cast<std::size_t>(std::upper_bound(p, p + n, hi) - p);
-        if (!batch(p, n) || lastBatch)
-            return;
-    }
-}
+// Stretches of at least this many numbers are shared between two threads;
+// below it a second thread costs more than it saves.
+inline constexpr std::uint64_t twoThreadsFrom = 20'000'000;
+
+// Called with each batch of ascending primes [p, p + n); false ends the walk.
+using PrimeBatchFn = std::function<bool(const std::uint64_t* p, std::size_t n)>;
+
+// Hands on the primes of [lo, hi] a sieved batch at a time. `hint` is where
+// the caller expects to stop, so the sieve does not run far past it.
+void sieveBatches(std::uint64_t lo, std::uint64_t hi, std::uint64_t hint,
+                  const PrimeBatchFn& batch);
 
 } // namespace korvane::search

@@ -173,6 +173,7 @@ SearchOutcome runSearch(const SearchRange& range, PageStore& store, const Progre
                [&](std::uint64_t p) { reporter.covered(p - range.first); });
 
     SearchOutcome out;
+    out.range = range;
     out.primeCount = part.primes;
     out.lastPrime = part.lastPrime;
     const Cursor& c = part.cursor;

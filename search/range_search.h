@@ -11,13 +11,31 @@
 
 namespace korvane::search {
 
+// The whole numbers a completed search covered, both ends included. When the
+// search stopped early, `last` is the last prime listed and stoppedEarly says so.
+struct CoveredRange {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    bool stoppedEarly = false;
+};
+
 struct SearchOutcome {
+    SearchRange range; // what was asked for: From rounded up, To's whole part
     std::uint64_t primeCount = 0;
     std::size_t pageCount = 0;   // at least 1 after a search
     bool storeFull = false;      // stopped because page 500001 was needed
     bool textFull = false;       // stopped because the page of 11-digit primes reached its cap
     std::uint64_t lastPrime = 0; // the last prime listed (0: none)
     double percentDone = 100;    // below 100 only when the search stopped early
+
+    // Whether a limit ended the search before To.
+    bool stoppedEarly() const { return storeFull || textFull; }
+    // The range the listed primes account for: all of it, or up to the last
+    // prime listed when the search stopped early (nothing beyond it was looked at).
+    CoveredRange covered() const {
+        return stoppedEarly() ? CoveredRange{range.first, lastPrime, true}
+                              : CoveredRange{range.first, range.last, false};
+    }
 };
 
 // Called with the percentage reached (rising, 0 to 100) on the thread that

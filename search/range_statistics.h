@@ -3,6 +3,9 @@
 // range, and what the logarithmic integral li predicts for it.
 #pragma once
 
+#include "search/prime_batches.h"
+#include "search/range_search.h"
+
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -10,14 +13,6 @@
 #include <vector>
 
 namespace korvane::search {
-
-// The whole numbers a completed search covered, both ends included. When the
-// page store filled up, `last` is the last prime listed and stoppedEarly says so.
-struct CoveredRange {
-    std::uint64_t first = 0;
-    std::uint64_t last = 0;
-    bool stoppedEarly = false;
-};
 
 struct RangeStatistics {
     CoveredRange range;
@@ -43,7 +38,7 @@ struct RangeStatistics {
 
 struct StatisticsOptions {
     // Ranges spanning fewer numbers than this are walked on one thread.
-    std::uint64_t parallelFrom = 20'000'000;
+    std::uint64_t parallelFrom = twoThreadsFrom;
     // Polled between sieved batches; once true the walk gives up.
     const std::atomic<bool>* cancel = nullptr;
 };

@@ -248,11 +248,7 @@ void SearchFrame::Prime3() {
         return abandonSearch();
 
     clock_.stop();
-    // A store that filled up ends the range at the last prime it listed.
-    const SearchRange& range = std::get<SearchRange>(checked);
-    const bool stoppedEarly = outcome.storeFull || outcome.textFull;
-    setCoveredRange(
-        CoveredRange{range.first, stoppedEarly ? outcome.lastPrime : range.last, stoppedEarly});
+    setCoveredRange(outcome.covered());
     showResults(outcome);
 }
 
@@ -262,9 +258,8 @@ void SearchFrame::showResults(const SearchOutcome& outcome) {
     lblPrimes->setText(qText(leadingBlankForm(outcome.primeCount)));
     cmdSave->setEnabled(true);
     lblSearch->setText(QStringLiteral("Search Completed..."));
-    const bool stoppedEarly = outcome.storeFull || outcome.textFull;
-    lblPercent->setText(stoppedEarly ? qText(hashFormat(outcome.percentDone))
-                                     : QStringLiteral("100"));
+    lblPercent->setText(outcome.stoppedEarly() ? qText(hashFormat(outcome.percentDone))
+                                               : QStringLiteral("100"));
     setStatusColour(lblSearch, StatusColour::Idle);
     Buttons();
     cmdClear->setFocus();
@@ -274,9 +269,11 @@ void SearchFrame::showResults(const SearchOutcome& outcome) {
     navigator_->showLastPage(static_cast<int>(outcome.pageCount));
     // Primes of 11 or more digits never close a page, so the text can run out
     // of room before the page slots do.
-    if (stoppedEarly) {
-        const QString full = outcome.storeFull ? QStringLiteral("All 500000 result pages are full")
-                                               : QStringLiteral("The result pages are full");
+    if (outcome.stoppedEarly()) {
+        const QString full =
+            outcome.storeFull
+                ? QStringLiteral("All %1 result pages are full").arg(PageStore::maxPages)
+                : QStringLiteral("The result pages are full");
         showMessage(this, full + QStringLiteral(": the search stopped after %1.")
                                      .arg(qText(decimalDigits(outcome.lastPrime))));
     }

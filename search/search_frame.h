@@ -4,7 +4,6 @@
 
 #include "common/elapsed_time.h"
 #include "search/range_search.h"
-#include "search/range_statistics.h"
 
 #include <QWidget>
 

@@ -70,6 +70,31 @@ TEST(RangeSearch, listsTheSamePagesAsTrialDivisionOnOneThreadAndOnTwo) {
     }
 }
 
+// What a completed search accounts for: the checked bounds, or up to the last
+// prime listed when a limit stopped it (nothing past that prime was looked at).
+TEST(RangeSearch, coversItsBoundsOrUpToTheLastPrimeListed) {
+    const struct {
+        const char *name, *from, *to;
+        std::size_t maxPages;
+        std::uint64_t first, last;
+        bool stoppedEarly;
+    } rows[] = {
+        {"the whole range", "0", "1000", 500000, 0, 1000, false},
+        {"From rounded up, To's whole part", "6.5", "7.5", 500000, 7, 7, false},
+        {"no prime in it", "24", "28", 500000, 24, 28, false},
+        {"three pages, the last closed by 6689", "0", "1000000", 3, 0, 6689, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        PageStore store;
+        const auto range = std::get<SearchRange>(validateBounds(row.from, row.to));
+        const CoveredRange covered = runSearch(range, store, {}, {row.maxPages}).covered();
+        EXPECT_EQ(covered.first, row.first);
+        EXPECT_EQ(covered.last, row.last);
+        EXPECT_EQ(covered.stoppedEarly, row.stoppedEarly);
+    }
+}
+
 // The bounds are read exactly: 19- and 20-digit texts keep every digit (read
 // through a 64-bit float they moved by up to 1024). Refusals come in the order
 // the checks run and name the box that gets the focus.
