@@ -96,6 +96,17 @@ TEST_F(FindTest, goesToThePageOfThePrimeItNamesWithTheNumberSelectedInView) {
     }
 }
 
+// Primes of 11 digits never close their page: the one page runs to 52 KB.
+TEST_F(FindTest, scrollsAPrimeFarDownTheOnePageIntoView) {
+    search("10000000000", "10000100000");
+    view()->verticalScrollBar()->setValue(0);
+    const Controls f = openFind();
+    EXPECT_EQ(find(f, "10000099999"), "10000099999 is the 4306th prime listed, on page 1.");
+    EXPECT_EQ(view()->textCursor().selectedText(), "10000099999");
+    EXPECT_GT(view()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(view()->viewport()->rect().contains(view()->cursorRect()));
+}
+
 // The message shows over the Find window, which stays usable.
 TEST_F(FindTest, aPageThatCannotBeMadeIsReportedAndTheViewStays) {
     search("0", "1000000");
