@@ -36,8 +36,6 @@ FindWindow::FindWindow(QWidget* frmMain, const PageStore& pages, PageNavigator& 
     lblFindResult->setWordWrap(true);
     lblFindResult->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblFindResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The mouse can select the answer, so it takes the focus on a click.
-    lblFindResult->setAccessibleName(QStringLiteral("Find result"));
     createLayout(caption);
 
     defaultButton().set(cmdFind);
@@ -72,7 +70,7 @@ void FindWindow::createLayout(QLabel* caption) {
 void FindWindow::open(const CoveredRange& range) {
     range_ = range;
     txtFind->clear();
-    lblFindResult->clear();
+    showAnswer(QString());
     openOverMainWindow();
     defaultButton().set(cmdFind);
     txtFind->setFocus();
@@ -83,10 +81,17 @@ void FindWindow::cmdFind_Click() {
     const auto find = [&] { answer = findNumber(txtFind->text().toStdString(), range_, pages_); };
     if (!completes(this, QStringLiteral("find"), find))
         return;
-    lblFindResult->setText(qText(answer.text));
+    showAnswer(qText(answer.text));
     if (const auto& prime = answer.show)
         navigator_.showPageSelecting(static_cast<int>(prime->page), static_cast<int>(prime->column),
                                      static_cast<int>(prime->digits));
+}
+
+// The answer can be selected, so a click gives it the focus: a screen reader
+// then says the answer, or what the label is for while it is empty.
+void FindWindow::showAnswer(const QString& text) {
+    lblFindResult->setText(text);
+    lblFindResult->setAccessibleName(text.isEmpty() ? QStringLiteral("Find result") : QString());
 }
 
 void FindWindow::cmdClose_Click() {

@@ -38,6 +38,7 @@ class FindWindow : public SecondaryWindow {
 
   private:
     void createLayout(QLabel* caption);
+    void showAnswer(const QString& text);
 
     const korvane::search::PageStore& pages_;
     PageNavigator& navigator_;

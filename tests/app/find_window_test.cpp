@@ -60,6 +60,7 @@ TEST_F(FindTest, opensEmptyWithItsControlsAndKeepsTheAnswerUntilItCloses) {
     expectEveryFocusableControlNamed(f.root);
 
     EXPECT_EQ(find(f, "2.5"), "Enter a whole number.");
+    EXPECT_EQ(accessibleName(f.get("lblFindResult")), "Enter a whole number.") << "spoken";
     EXPECT_EQ(find(f, "1000"),
               "1000 is not prime; the nearest primes listed are 997 (page 1) and 1009 (page 1).");
     f.click("cmdFind");
