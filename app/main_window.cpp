@@ -6,6 +6,7 @@
 #include "calc/calc_frame.h"
 #include "export/export_commands.h"
 #include "factor/factor_frame.h"
+#include "search/find_window.h"
 #include "search/page_navigator.h"
 #include "search/search_frame.h"
 #include "search/statistics_window.h"
@@ -98,6 +99,10 @@ void MainWindow::createMenus() {
     mnuPreviousPage = item(mnuView, "mnuPreviousPage", QStringLiteral("&Previous Page"));
     mnuSep3 = separator(mnuView, "mnuSep3");
     mnuStatistics = item(mnuView, "mnuStatistics", QStringLiteral("S&tatistics..."));
+    mnuFind = item(mnuView, "mnuFind", QStringLiteral("&Find Number..."));
+    mnuFind->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    // The key finds from the search tab only; the item serves every tab.
+    mnuFind->installEventFilter(this);
     mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
 }
@@ -120,6 +125,10 @@ void MainWindow::connectCommands() {
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
     search->setStatisticsItem(mnuStatistics);
     connect(mnuStatistics, &QAction::triggered, this, &MainWindow::mnuStatistics_Click);
+    // Find needs what Statistics needs: a completed search on the search tab.
+    mnuFind->setEnabled(mnuStatistics->isEnabled());
+    connect(mnuStatistics, &QAction::enabledChanged, mnuFind, &QAction::setEnabled);
+    connect(mnuFind, &QAction::triggered, this, &MainWindow::mnuFind_Click);
 }
 
 void MainWindow::Form_Load() {
@@ -173,6 +182,8 @@ QWidget* MainWindow::frame(int index) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mnuFind && event->type() == QEvent::Shortcut)
+        return BigFrame_1->isHidden();
     if (watched == TabStrip1) {
         if (event->type() == QEvent::MouseButtonRelease)
             TabStrip1_MouseUp(static_cast<QMouseEvent*>(event)->button());
@@ -216,6 +227,16 @@ void MainWindow::mnuStatistics_Click() {
     if (!statistics_)
         statistics_ = std::make_unique<StatisticsWindow>(this);
     statistics_->open(*range);
+}
+
+// Finds numbers among the primes the search tab lists; off without a search.
+void MainWindow::mnuFind_Click() {
+    const auto& range = BigFrame_1->coveredRange();
+    if (!range)
+        return;
+    if (!find_)
+        find_ = std::make_unique<FindWindow>(this, BigFrame_1->pages(), BigFrame_1->navigator());
+    find_->open(*range);
 }
 
 // The window's size, place and maximized state are all the program keeps

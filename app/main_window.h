@@ -10,6 +10,7 @@ class CalcFrame;
 class DefaultButton;
 class ExportCommands;
 class FactorFrame;
+class FindWindow;
 class QAction;
 class QMenu;
 class QTabBar;
@@ -25,6 +26,7 @@ class MainWindow : public QMainWindow {
     // Created on first use, then only hidden and shown again.
     AboutWindow* aboutWindow() const { return about_.get(); }
     StatisticsWindow* statisticsWindow() const { return statistics_.get(); }
+    FindWindow* findWindow() const { return find_.get(); }
 
     // The tab chosen by the last left-button release over the tab strip (1..3;
     // 0 until the first).
@@ -48,6 +50,7 @@ class MainWindow : public QMainWindow {
     QAction* mnuPreviousPage = nullptr;
     QAction* mnuSep3 = nullptr;
     QAction* mnuStatistics = nullptr;
+    QAction* mnuFind = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
 
@@ -66,6 +69,7 @@ class MainWindow : public QMainWindow {
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuStatistics_Click();
+    void mnuFind_Click();
     void restoreWindowPlace();
     void saveWindowPlace() const;
     QWidget* frame(int index) const;
@@ -74,4 +78,5 @@ class MainWindow : public QMainWindow {
     ExportCommands* export_ = nullptr;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<StatisticsWindow> statistics_;
+    std::unique_ptr<FindWindow> find_;
 };

@@ -10,3 +10,4 @@ int benchPage(int argc, char** argv);
 int benchStats(int argc, char** argv);
 int benchFactor(int argc, char** argv);
 int benchExport(int argc, char** argv);
+int benchFind(int argc, char** argv);

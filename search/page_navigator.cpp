@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <algorithm>
@@ -204,6 +205,24 @@ void PageNavigator::resetGoTo() {
 
 int PageNavigator::pageCount() const {
     return Slider1->maximum();
+}
+
+bool PageNavigator::showPageSelecting(int k, int column, int length) {
+    const std::optional<QString> text = makePage(k);
+    if (!text)
+        return false;
+    {
+        const QSignalBlocker quiet(Slider1); // the page is made already
+        Slider1->setValue(k);
+    }
+    lblPageNow->setText(wholeText(k));
+    showMadePage(k, *text);
+    QTextCursor selection(txtPrimes->document());
+    selection.setPosition(column);
+    selection.setPosition(column + length, QTextCursor::KeepAnchor);
+    txtPrimes->setTextCursor(selection);
+    txtPrimes->ensureCursorVisible();
+    return true;
 }
 
 void PageNavigator::setPageMaker(PageMaker maker) {

@@ -67,6 +67,13 @@ std::string PageStore::page(std::size_t k) const {
     return text;
 }
 
+std::size_t PageStore::pageHolding(std::uint64_t n) const {
+    const PageStart* const begin = starts_.get();
+    const PageStart* const after = std::upper_bound(
+        begin, begin + pages_, n, [](std::uint64_t v, const PageStart& s) { return v < s.prime; });
+    return static_cast<std::size_t>(after - begin);
+}
+
 void PageStore::clear() {
     starts_.reset();
     pages_ = 0;

@@ -37,6 +37,12 @@ class PageStore : public PageSource {
     // Back to the one empty page 1.
     void clear();
 
+    // Where page k (1..pageCount() of a store that is not empty) begins.
+    const PageStart& pageStart(std::size_t k) const { return starts_[k - 1]; }
+    // The last page whose first prime is not above n; 0 when n lies below
+    // every prime listed or none is.
+    std::size_t pageHolding(std::uint64_t n) const;
+
     // Filling, for the search engine: room to note where up to `capacity`
     // pages begin, then what was noted. `openTail` is the text of the last
     // page's primes of 11 or more digits: remaking those would need a sieve up

@@ -255,10 +255,6 @@ std::string twoDecimals(double x) {
     return out;
 }
 
-std::string rangeText(const CoveredRange& range) {
-    return decimalDigits(range.first) + " to " + decimalDigits(range.last);
-}
-
 StatisticsText describe(const RangeStatistics& s) {
     StatisticsText t;
     t.range = rangeText(s.range);

@@ -3,10 +3,21 @@
 
 #include "common/input_error.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
 
 namespace {
+
+// A window waiting for a secondary window is disabled, and so would be a box
+// over it, which no one could then answer; the box goes over the window in
+// front instead, which also gets the activation back after it.
+QWidget* shownOver(QWidget* parent) {
+    if (!parent || parent->window()->isEnabled())
+        return parent;
+    QWidget* front = QApplication::activeWindow();
+    return front && front->isEnabled() ? front : nullptr;
+}
 
 int execBox(QMessageBox& box, QWidget* parent) {
     const int answer = box.exec();
@@ -20,6 +31,7 @@ int execBox(QMessageBox& box, QWidget* parent) {
 } // namespace
 
 void showMessage(QWidget* parent, const QString& text) {
+    parent = shownOver(parent);
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Korvane 6"), text, QMessageBox::Ok,
                     parent);
     execBox(box, parent);
@@ -36,6 +48,7 @@ void refuseInput(QWidget* parent, const korvane::InputError& error, QWidget* fir
 }
 
 bool askYesNo(QWidget* parent, const QString& text) {
+    parent = shownOver(parent);
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Korvane 6"), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
