@@ -40,7 +40,6 @@ class CalcFrame : public QWidget {
     // The calculator key a key press stands for, from either keyboard.
     static std::optional<korvane::CalcKey> calcKeyFor(const QKeyEvent& event);
 
-
     QLineEdit* txtResult = nullptr;
     QPushButton* cmdNumber_0 = nullptr;
     QPushButton* cmdNumber_1 = nullptr;
