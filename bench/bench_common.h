@@ -9,5 +9,6 @@ int benchSearch(int argc, char** argv);
 int benchPage(int argc, char** argv);
 int benchStats(int argc, char** argv);
 int benchFactor(int argc, char** argv);
+int benchCalc(int argc, char** argv);
 int benchExport(int argc, char** argv);
 int benchFind(int argc, char** argv);

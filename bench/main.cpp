@@ -21,13 +21,15 @@ int main(int argc, char** argv) {
         return benchStats(argc - 2, argv + 2);
     if (argc >= 2 && std::strcmp(argv[1], "find") == 0)
         return benchFind(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "calc") == 0)
+        return benchCalc(argc - 2, argv + 2);
     if (argc >= 2 && std::strcmp(argv[1], "factor") == 0)
         return benchFactor(argc - 2, argv + 2);
     if (argc >= 2 && (std::strcmp(argv[1], "save") == 0 || std::strcmp(argv[1], "copy") == 0))
         return benchExport(argc - 1, argv + 1); // keeps the subcommand name
     std::fprintf(stderr, "usage: korvane-bench search FROM TO | page FROM TO K | stats FROM TO | "
                          "find FROM TO NUMBER | "
-                         "factor NUMBER fast|all | "
+                         "factor NUMBER fast|all | calc | "
                          "save ... | copy ...\n");
     return 2;
 }

@@ -1,7 +1,7 @@
-// The calculator keeps its numbers as the texts the user typed or pasted and
-// reads them only when it evaluates, so "007" and "5." show as typed. Every
-// value is an exact rational, so 0.1 + 0.2 - 0.3 gives 0 and 1 / 3 * 3 gives 1;
-// only the display is rounded, to 15 digits, once.
+// The calculator keeps its numbers as the texts the user typed and reads them
+// only when it evaluates, so "007" and "5." show as typed. Every value is an
+// exact rational, so 0.1 + 0.2 - 0.3 gives 0 and 1 / 3 * 3 gives 1; only the
+// display is rounded, to 15 digits, once.
 #include "calc/calc_engine.h"
 
 namespace korvane {
@@ -19,44 +19,75 @@ const ExactNumber& pi() {
     return value;
 }
 
-// A computed value as the calculator holds it: a denominator above 10^40 gives
-// way to 40 digits, so repeated squaring never builds a giant; beyond the
-// double range it overflows (nothing), and below it it becomes 0.
+// A computed value as the calculator holds it. Whether it overflows or
+// becomes 0 is judged on the exact value, as a double's arithmetic would;
+// only then does a denominator above 10^40 give way to 40 digits (so repeated
+// squaring never builds a giant), and a rounding that stepped over an end of
+// the range is held at that end.
 std::optional<ExactNumber> settled(const ExactNumber& value) {
+    if (value.overflowsDouble())
+        return std::nullopt;
+    if (value.belowDoubleRange())
+        return ExactNumber();
     const ExactNumber held =
         value.denominatorExceedsTenTo(heldDigits) ? value.rounded(heldDigits) : value;
-    if (held.aboveDoubleRange())
-        return std::nullopt;
-    return held.belowDoubleRange() ? ExactNumber() : held;
+    return held.clampedToDoubleRange();
 }
 
 // What a function key gives for x; nothing for 1/0 and the root of a negative number.
-std::optional<ExactNumber> apply(Special function, const ExactNumber& x) {
+std::optional<ExactNumber> apply(CalcKey function, const ExactNumber& x) {
     switch (function) {
-    case Special::Reciprocal:
+    case CalcKey::Reciprocal:
         if (x.sign() == 0)
             return std::nullopt;
         return ExactNumber(1) / x;
-    case Special::Square:
+    case CalcKey::Square:
         return x * x;
-    case Special::SquareRoot:
+    case CalcKey::SquareRoot:
         if (x.sign() < 0)
             return std::nullopt;
         if (auto root = x.exactSquareRoot())
             return root;
         return x.squareRoot(heldDigits);
-    case Special::Pi:
-        break;
+    default:
+        return pi(); // needs no x
     }
-    return pi(); // needs no x
+}
+
+bool isDigit(CalcKey key) {
+    return key >= CalcKey::Digit0 && key <= CalcKey::Digit9;
+}
+
+bool isOperator(CalcKey key) {
+    return key >= CalcKey::Multiply && key <= CalcKey::Subtract;
+}
+
+bool isFunction(CalcKey key) {
+    return key >= CalcKey::Reciprocal && key <= CalcKey::Pi;
 }
 
 } // namespace
 
-std::string CalcEngine::digit(int index) {
-    if (index < 0 || index > pointIndex)
-        return display_;
-    const char c = index == pointIndex ? '.' : static_cast<char>('0' + index);
+std::string CalcEngine::press(CalcKey key) {
+    if (isDigit(key))
+        append(
+            static_cast<char>('0' + (static_cast<int>(key) - static_cast<int>(CalcKey::Digit0))));
+    else if (key == CalcKey::Point)
+        append('.');
+    else if (isOperator(key))
+        chooseOperator(key);
+    else if (isFunction(key))
+        special(key);
+    else if (key == CalcKey::Equals)
+        equals();
+    else if (key == CalcKey::Clear)
+        clear();
+    else if (key == CalcKey::Backspace)
+        backspace();
+    return display_;
+}
+
+void CalcEngine::append(char c) {
     auto [target, fresh] = entry();
     if (!target || fresh)
         target = Number{};
@@ -66,84 +97,89 @@ std::string CalcEngine::digit(int index) {
     display_ = target->text;
     if (!pending_)
         second_.reset(); // second_ is only ever set while an operator is pending
-    next_.reset();
-    return display_;
 }
 
-std::string CalcEngine::chooseOperator(Operator op) {
-    const int code = static_cast<int>(op);
-    if (code < 0 || code > 3)
-        return display_;
+void CalcEngine::chooseOperator(CalcKey op) {
     if (display_.empty() && !second_ && !first_)
-        return display_;
+        return;
     newFirst_ = false;
     newSecond_ = false;
     if (!first_)
-        return display_;
+        return;
     if (second_) {
         // Left to right: the pending operation is evaluated before the new one
-        // takes its place. A failure empties next_, so the new one is lost too.
-        next_ = op;
-        math();
-        pending_ = next_;
+        // takes its place. A failure empties the calculator, and the operator
+        // just pressed is lost with it.
+        if (!math())
+            return;
         second_.reset();
-    } else {
-        // Before any digit of the second number, a new operator replaces the old.
-        pending_ = op;
     }
-    return display_;
+    // Before any digit of the second number, a new operator replaces the old.
+    pending_ = op;
 }
 
-std::string CalcEngine::special(Special function) {
+void CalcEngine::special(CalcKey function) {
     auto [target, fresh] = entry();
     // pi needs no number; the others act only on one.
-    if (function != Special::Pi && !target)
-        return display_;
+    if (function != CalcKey::Pi && !target)
+        return;
     std::optional<ExactNumber> result;
-    const auto x = function == Special::Pi ? ExactNumber() : valueOf(target);
+    const auto x = function == CalcKey::Pi ? ExactNumber() : valueOf(target);
     if (x) {
         if (const auto y = apply(function, *x))
             result = settled(*y);
     }
     if (!result) {
         fail(failureText);
-        return display_;
+        return;
     }
     hold(target, *result);
     // The result can be used by an operator or "=", but a digit replaces it.
     fresh = true;
-    return display_;
 }
 
-std::string CalcEngine::equals() {
+void CalcEngine::equals() {
     newFirst_ = true;
     newSecond_ = true;
     if (first_ && pending_) {
         math();
         second_.reset();
         pending_.reset();
-        next_.reset();
     }
-    return display_;
 }
 
-std::string CalcEngine::clear() {
+void CalcEngine::clear() {
     newFirst_ = false;
     newSecond_ = false;
     display_.clear();
     pending_.reset();
-    next_.reset();
     first_.reset();
     second_.reset();
-    return display_;
 }
 
-std::string CalcEngine::paste(std::string_view text) {
-    if (!ExactNumber::read(text))
+void CalcEngine::backspace() {
+    // Only a number the user is typing loses its last character: an answer,
+    // a paste, pi, or an operator waiting for its first digit is left alone.
+    auto [target, fresh] = entry();
+    if (!target || fresh || target->value || target->text.empty())
+        return;
+    target->text.pop_back();
+    if (target->text.empty())
+        target.reset(); // nothing typed any more, as before the first digit
+    display_ = target ? target->text : std::string();
+}
+
+std::string CalcEngine::paste(std::string_view clipboard) {
+    const std::string_view text = withoutFinalLineBreak(clipboard);
+    if (text.size() > longestPaste)
+        return display_;
+    // Read once here; every later use takes the value held beside the text.
+    std::optional<ExactNumber> value = ExactNumber::read(text);
+    if (!value)
         return display_;
     // The text is kept as it came, blanks included; a digit typed next starts afresh.
     auto [target, fresh] = entry();
-    target = Number{std::string(text), std::nullopt};
+    target = Number{std::string(text), std::move(value)};
     fresh = true;
     display_ = target->text;
     return display_;
@@ -154,7 +190,7 @@ void CalcEngine::resetFlags() {
     newSecond_ = false;
 }
 
-void CalcEngine::math() {
+bool CalcEngine::math() {
     // A lone point counts as 0 here, and is written back as such.
     if (first_ && first_->text == ".")
         first_->text = "0";
@@ -164,33 +200,28 @@ void CalcEngine::math() {
     const std::optional<ExactNumber> y = valueOf(second_);
     if (!x || !y || !pending_) {
         fail(failureText);
-        return;
+        return false;
     }
     ExactNumber result;
-    switch (*pending_) {
-    case Operator::Multiply:
+    if (*pending_ == CalcKey::Multiply)
         result = *x * *y;
-        break;
-    case Operator::Divide:
+    else if (*pending_ == CalcKey::Divide) {
         if (y->sign() == 0) {
             fail(divisionByZeroText);
-            return;
+            return false;
         }
         result = *x / *y;
-        break;
-    case Operator::Add:
+    } else if (*pending_ == CalcKey::Add)
         result = *x + *y;
-        break;
-    case Operator::Subtract:
+    else
         result = *x - *y;
-        break;
-    }
     const std::optional<ExactNumber> held = settled(result);
     if (!held) {
         fail(failureText);
-        return;
+        return false;
     }
     hold(first_, *held);
+    return true;
 }
 
 std::pair<std::optional<CalcEngine::Number>&, bool&> CalcEngine::entry() {

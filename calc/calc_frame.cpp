@@ -1,9 +1,10 @@
-// The calculator tab turns clicks and keypad keys into engine calls and shows
-// the engine's display text; it keeps no calculator state of its own.
+// The calculator tab turns clicks and keys into calculator keys for the engine
+// and shows the engine's display text; it keeps no calculator state of its own.
 #include "calc/calc_frame.h"
 
 #include "ui/default_button.h"
 #include "ui/named.h"
+#include "ui/qt_text.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -15,37 +16,38 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <array>
+#include <limits>
 
-using korvane::Operator;
-using korvane::Special;
+using korvane::CalcKey;
 
 namespace {
-
-// Key codes the keypad table acts on.
-constexpr int vkEscape = 27;
-constexpr int vkNumpad0 = 96;
-constexpr int vkMultiply = 106;
-constexpr int vkAdd = 107;
-constexpr int vkSubtract = 109;
-constexpr int vkDivide = 111;
-
-// The function of each special button, by index; the caption is only a label.
-constexpr std::array specialFunctions{Special::Reciprocal, Special::Square, Special::SquareRoot,
-                                      Special::Pi};
 
 // The display: read-only, right-aligned blue text, a little larger than the keys.
 QLineEdit* makeDisplay(QWidget* parent) {
     auto* display = named(new QLineEdit(parent), "txtResult");
     display->setReadOnly(true);
     display->setAlignment(Qt::AlignRight);
+    // The display shows the engine's text whole, however long a typed number grows.
+    display->setMaxLength(std::numeric_limits<int>::max());
     QPalette blueText = display->palette();
     blueText.setColor(QPalette::Text, Qt::blue);
     display->setPalette(blueText);
     QFont larger = display->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.5);
     display->setFont(larger);
+    display->setAccessibleName(QStringLiteral("Calculator display"));
     return display;
+}
+
+// Keys that keep their usual meaning on a calculator control: Tab and
+// Shift+Tab move the focus, Space presses the focused button.
+bool passesThrough(const QKeyEvent& event) {
+    const int key = event.key();
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Space;
+}
+
+bool isClipboardKey(const QKeyEvent& event) {
+    return event.matches(QKeySequence::Copy) || event.matches(QKeySequence::Paste);
 }
 
 } // namespace
@@ -53,58 +55,14 @@ QLineEdit* makeDisplay(QWidget* parent) {
 CalcFrame::CalcFrame(DefaultButton& defaultButton, QWidget* parent)
     : QWidget(parent), defaultButton_(defaultButton) {
     txtResult = makeDisplay(this);
-
-    // The keypad grid: digits 7-8-9 on top, operators and functions in two columns.
-    static constexpr KeyPlace numberPlaces[] = {{"0", 3, 0}, {"1", 2, 0}, {"2", 2, 1}, {"3", 2, 2},
-                                                {"4", 1, 0}, {"5", 1, 1}, {"6", 1, 2}, {"7", 0, 0},
-                                                {"8", 0, 1}, {"9", 0, 2}, {".", 3, 1}};
-    static constexpr KeyPlace signPlaces[] = {{"*", 1, 3}, {"/", 0, 3}, {"+", 3, 3}, {"-", 2, 3}};
-    static constexpr KeyPlace specialPlaces[] = {
-        {"1/x", 0, 4}, {"x^2", 1, 4}, {"sqrt", 2, 4}, {"pi", 3, 4}};
-    QPushButton** const numbers[] = {&cmdNumber_0, &cmdNumber_1, &cmdNumber_2, &cmdNumber_3,
-                                     &cmdNumber_4, &cmdNumber_5, &cmdNumber_6, &cmdNumber_7,
-                                     &cmdNumber_8, &cmdNumber_9, &cmdNumber_10};
-    QPushButton** const signs[] = {&cmdSign_0, &cmdSign_1, &cmdSign_2, &cmdSign_3};
-    QPushButton** const specials[] = {&cmdSpecial_0, &cmdSpecial_1, &cmdSpecial_2, &cmdSpecial_3};
-
-    auto* keypad = new QGridLayout;
-    makeButtons(keypad, "cmdNumber", numbers, numberPlaces, &CalcFrame::cmdNumber_Click);
-    makeButtons(keypad, "cmdSign", signs, signPlaces, &CalcFrame::cmdSign_Click);
-    makeButtons(keypad, "cmdSpecial", specials, specialPlaces, &CalcFrame::cmdSpecial_Click);
-
-    cmdEquals = makeButton("cmdEquals", "=");
-    keypad->addWidget(cmdEquals, 3, 2);
-    connect(cmdEquals, &QPushButton::clicked, this, &CalcFrame::cmdEquals_Click);
-
-    ClearAnswer = makeButton("ClearAnswer", "Clear");
-    cmdCopyAnswer = makeButton("cmdCopyAnswer", "Copy Answer           Ctrl+C");
-    cmdPasteAnswer = makeButton("cmdPasteAnswer", "Paste Answer        Ctrl+V");
-    connect(ClearAnswer, &QPushButton::clicked, this, &CalcFrame::ClearAnswer_Click);
-    connect(cmdCopyAnswer, &QPushButton::clicked, this, &CalcFrame::cmdCopyAnswer_Click);
-    connect(cmdPasteAnswer, &QPushButton::clicked, this, &CalcFrame::cmdPasteAnswer_Click);
-    auto* commands = new QHBoxLayout;
-    for (QPushButton* button : {ClearAnswer, cmdCopyAnswer, cmdPasteAnswer})
-        commands->addWidget(button);
-
+    QGridLayout* keypad = makeKeypad();
+    QHBoxLayout* commands = makeCommands();
     Label2 =
         named(new QLabel(QStringLiteral(
                              "Keybaord can be used to enter values.  Values up to 1.79*10^308."),
                          this),
               "Label2");
     Label2->setWordWrap(true);
-
-    // A screen reader says the key's purpose, not its symbol.
-    txtResult->setAccessibleName(QStringLiteral("Calculator display"));
-    ClearAnswer->setAccessibleName(QStringLiteral("Clear answer"));
-    // clang-format off
-    const std::pair<QPushButton*, const char*> spokenKeys[] = {
-        {cmdNumber_10, "Decimal point"}, {cmdSign_0, "Multiply"}, {cmdSign_1, "Divide"},
-        {cmdSign_2, "Add"}, {cmdSign_3, "Subtract"}, {cmdSpecial_0, "Reciprocal"},
-        {cmdSpecial_1, "Square"}, {cmdSpecial_2, "Square root"}, {cmdSpecial_3, "Pi"},
-        {cmdEquals, "Equals"}};
-    // clang-format on
-    for (const auto& [key, words] : spokenKeys)
-        key->setAccessibleName(QString::fromLatin1(words));
 
     auto* layout = new QVBoxLayout(this);
     // The keys share the tab's height: four keypad rows to one command row.
@@ -116,25 +74,79 @@ CalcFrame::CalcFrame(DefaultButton& defaultButton, QWidget* parent)
     forwardKeysToSensory();
 }
 
-// The display and every button hand their keys to Sensory, so the keypad
-// works whatever the user clicked last, an operator button included.
+// The keypad grid: digits 7-8-9 on top, operators and functions in two columns.
+QGridLayout* CalcFrame::makeKeypad() {
+    // clang-format off
+    static constexpr KeypadButton numbers[] = {
+        {&CalcFrame::cmdNumber_0, "cmdNumber_0", "0", CalcKey::Digit0, 3, 0, nullptr},
+        {&CalcFrame::cmdNumber_1, "cmdNumber_1", "1", CalcKey::Digit1, 2, 0, nullptr},
+        {&CalcFrame::cmdNumber_2, "cmdNumber_2", "2", CalcKey::Digit2, 2, 1, nullptr},
+        {&CalcFrame::cmdNumber_3, "cmdNumber_3", "3", CalcKey::Digit3, 2, 2, nullptr},
+        {&CalcFrame::cmdNumber_4, "cmdNumber_4", "4", CalcKey::Digit4, 1, 0, nullptr},
+        {&CalcFrame::cmdNumber_5, "cmdNumber_5", "5", CalcKey::Digit5, 1, 1, nullptr},
+        {&CalcFrame::cmdNumber_6, "cmdNumber_6", "6", CalcKey::Digit6, 1, 2, nullptr},
+        {&CalcFrame::cmdNumber_7, "cmdNumber_7", "7", CalcKey::Digit7, 0, 0, nullptr},
+        {&CalcFrame::cmdNumber_8, "cmdNumber_8", "8", CalcKey::Digit8, 0, 1, nullptr},
+        {&CalcFrame::cmdNumber_9, "cmdNumber_9", "9", CalcKey::Digit9, 0, 2, nullptr},
+        {&CalcFrame::cmdNumber_10, "cmdNumber_10", ".", CalcKey::Point, 3, 1, "Decimal point"}};
+    static constexpr KeypadButton signs[] = {
+        {&CalcFrame::cmdSign_0, "cmdSign_0", "*", CalcKey::Multiply, 1, 3, "Multiply"},
+        {&CalcFrame::cmdSign_1, "cmdSign_1", "/", CalcKey::Divide, 0, 3, "Divide"},
+        {&CalcFrame::cmdSign_2, "cmdSign_2", "+", CalcKey::Add, 3, 3, "Add"},
+        {&CalcFrame::cmdSign_3, "cmdSign_3", "-", CalcKey::Subtract, 2, 3, "Subtract"}};
+    static constexpr KeypadButton specials[] = {
+        {&CalcFrame::cmdSpecial_0, "cmdSpecial_0", "1/x", CalcKey::Reciprocal, 0, 4, "Reciprocal"},
+        {&CalcFrame::cmdSpecial_1, "cmdSpecial_1", "x^2", CalcKey::Square, 1, 4, "Square"},
+        {&CalcFrame::cmdSpecial_2, "cmdSpecial_2", "sqrt", CalcKey::SquareRoot, 2, 4, "Square root"},
+        {&CalcFrame::cmdSpecial_3, "cmdSpecial_3", "pi", CalcKey::Pi, 3, 4, "Pi"}};
+    // clang-format on
+    auto* keypad = new QGridLayout;
+    makeButtons(keypad, numbers, &CalcFrame::cmdNumber_Click);
+    makeButtons(keypad, signs, &CalcFrame::cmdSign_Click);
+    makeButtons(keypad, specials, &CalcFrame::cmdSpecial_Click);
+
+    cmdEquals = makeButton("cmdEquals", "=");
+    cmdEquals->setAccessibleName(QStringLiteral("Equals"));
+    keypad->addWidget(cmdEquals, 3, 2);
+    connect(cmdEquals, &QPushButton::clicked, this, &CalcFrame::cmdEquals_Click);
+    return keypad;
+}
+
+QHBoxLayout* CalcFrame::makeCommands() {
+    ClearAnswer = makeButton("ClearAnswer", "Clear");
+    ClearAnswer->setAccessibleName(QStringLiteral("Clear answer"));
+    cmdCopyAnswer = makeButton("cmdCopyAnswer", "Copy Answer           Ctrl+C");
+    cmdPasteAnswer = makeButton("cmdPasteAnswer", "Paste Answer        Ctrl+V");
+    connect(ClearAnswer, &QPushButton::clicked, this, &CalcFrame::ClearAnswer_Click);
+    connect(cmdCopyAnswer, &QPushButton::clicked, this, &CalcFrame::cmdCopyAnswer_Click);
+    connect(cmdPasteAnswer, &QPushButton::clicked, this, &CalcFrame::cmdPasteAnswer_Click);
+    auto* commands = new QHBoxLayout;
+    for (QPushButton* button : {ClearAnswer, cmdCopyAnswer, cmdPasteAnswer})
+        commands->addWidget(button);
+    return commands;
+}
+
+// The display and every button hand their keys to Sensory, so the keyboard
+// works whatever the user clicked last, an operator button included. Only
+// these controls can hold the focus while the tab is shown, and they get no
+// keys while another window is in front.
 void CalcFrame::forwardKeysToSensory() {
     txtResult->installEventFilter(this);
     for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
         button->installEventFilter(this);
 }
 
-void CalcFrame::makeButtons(QGridLayout* grid, const char* arrayName,
-                            std::span<QPushButton** const> members,
-                            std::span<const KeyPlace> places, IndexHandler onClick) {
-    for (size_t i = 0; i < members.size(); ++i) {
-        const QByteArray name = QByteArray(arrayName) + '_' + QByteArray::number(qsizetype(i));
-        QPushButton* button = makeButton(name.constData(), places[i].caption);
-        const int index = static_cast<int>(i);
+void CalcFrame::makeButtons(QGridLayout* grid, std::span<const KeypadButton> buttons,
+                            KeyHandler onClick) {
+    for (const KeypadButton& b : buttons) {
+        QPushButton* button = makeButton(b.name, b.caption);
+        // A screen reader says the key's purpose, not its symbol.
+        if (b.spoken)
+            button->setAccessibleName(QString::fromLatin1(b.spoken));
         connect(button, &QPushButton::clicked, this,
-                [this, onClick, index] { (this->*onClick)(index); });
-        grid->addWidget(button, places[i].row, places[i].column);
-        *members[i] = button;
+                [this, onClick, key = b.key] { (this->*onClick)(key); });
+        grid->addWidget(button, b.row, b.column);
+        this->*b.member = button;
     }
 }
 
@@ -144,8 +156,12 @@ QPushButton* CalcFrame::makeButton(const char* name, const char* caption) {
     return button;
 }
 
+void CalcFrame::press(CalcKey key) {
+    showDisplay(engine_.press(key));
+}
+
 void CalcFrame::showDisplay(const std::string& display) {
-    const QString text = QString::fromStdString(display);
+    const QString text = qText(display);
     if (txtResult->text() != text)
         txtResult->setText(text);
 }
@@ -155,32 +171,31 @@ void CalcFrame::resetFlags() {
 }
 
 void CalcFrame::ClearAnswer_Click() {
-    showDisplay(engine_.clear());
+    press(CalcKey::Clear);
 }
 
-void CalcFrame::cmdNumber_Click(int index) {
-    showDisplay(engine_.digit(index));
+void CalcFrame::cmdNumber_Click(CalcKey key) {
+    press(key);
 }
 
-void CalcFrame::cmdSign_Click(int index) {
-    if (index >= 0 && index <= 3)
-        showDisplay(engine_.chooseOperator(static_cast<Operator>(index)));
+void CalcFrame::cmdSign_Click(CalcKey key) {
+    press(key);
 }
 
-void CalcFrame::cmdSpecial_Click(int index) {
-    if (index >= 0 && index < static_cast<int>(specialFunctions.size()))
-        showDisplay(engine_.special(specialFunctions[static_cast<size_t>(index)]));
+void CalcFrame::cmdSpecial_Click(CalcKey key) {
+    press(key);
 }
 
 void CalcFrame::cmdEquals_Click() {
-    showDisplay(engine_.equals());
+    press(CalcKey::Equals);
 }
 
 void CalcFrame::cmdCopyAnswer_Click() {
-    // Copying never touches the calculator, so a clipboard that cannot be
-    // written leaves it as it was. setText replaces every earlier format.
+    // The engine's text, whole. Copying never touches the calculator, so a
+    // clipboard that cannot be written leaves it as it was. setText replaces
+    // every earlier format.
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(txtResult->text());
+        clipboard->setText(qText(engine_.display()));
 }
 
 void CalcFrame::cmdPasteAnswer_Click() {
@@ -192,64 +207,69 @@ void CalcFrame::cmdPasteAnswer_Click() {
     showDisplay(engine_.paste(clipboard->text().toStdString()));
 }
 
-void CalcFrame::Sensory(int keyCode) {
-    if (keyCode >= vkNumpad0 && keyCode <= vkNumpad0 + 9)
-        cmdNumber_Click(keyCode - vkNumpad0);
-    switch (keyCode) {
-    case vkMultiply:
-        cmdSign_Click(static_cast<int>(Operator::Multiply));
-        break;
-    case vkAdd:
-        cmdSign_Click(static_cast<int>(Operator::Add));
-        break;
-    case vkSubtract:
-        cmdSign_Click(static_cast<int>(Operator::Subtract));
-        break;
-    case vkDivide:
-        cmdSign_Click(static_cast<int>(Operator::Divide));
-        break;
-    case vkEscape:
-        ClearAnswer_Click();
-        break;
-    default:
-        break;
-    }
+void CalcFrame::Sensory(const QKeyEvent& event) {
+    if (event.matches(QKeySequence::Copy))
+        cmdCopyAnswer_Click();
+    else if (event.matches(QKeySequence::Paste))
+        cmdPasteAnswer_Click();
+    else if (const auto key = calcKeyFor(event))
+        press(*key);
     defaultButton_.set(cmdEquals);
     cmdEquals->setFocus(Qt::OtherFocusReason);
 }
 
-int CalcFrame::virtualKeyCode(const QKeyEvent& event) {
+std::optional<CalcKey> CalcFrame::calcKeyFor(const QKeyEvent& event) {
+    // Shift brings the signs, and on some layouts the digits; with Ctrl, Alt
+    // or Meta a key is a command, not a calculator key.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
     const int key = event.key();
-    if (key == Qt::Key_Escape)
-        return vkEscape;
-    // Main-keyboard digits and signs share their key with the keypad's; only
-    // the keypad bit tells them apart.
-    if (!event.modifiers().testFlag(Qt::KeypadModifier))
-        return 0;
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return vkNumpad0 + (key - Qt::Key_0);
+        return static_cast<CalcKey>(static_cast<int>(CalcKey::Digit0) + (key - Qt::Key_0));
     switch (key) {
+    case Qt::Key_Period:
+        return CalcKey::Point;
+    case Qt::Key_Comma: // the keypad's decimal key on layouts with a decimal comma
+        if (event.modifiers().testFlag(Qt::KeypadModifier))
+            return CalcKey::Point;
+        return std::nullopt;
     case Qt::Key_Asterisk:
-        return vkMultiply;
-    case Qt::Key_Plus:
-        return vkAdd;
-    case Qt::Key_Minus:
-        return vkSubtract;
+        return CalcKey::Multiply;
     case Qt::Key_Slash:
-        return vkDivide;
+        return CalcKey::Divide;
+    case Qt::Key_Plus:
+        return CalcKey::Add;
+    case Qt::Key_Minus:
+        return CalcKey::Subtract;
+    case Qt::Key_Equal:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return CalcKey::Equals;
+    case Qt::Key_Backspace:
+        return CalcKey::Backspace;
+    case Qt::Key_Escape:
+        return CalcKey::Clear;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
 bool CalcFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
-    // Tab and Shift+Tab keep moving the focus between controls, as they
-    // always have; every other key belongs to the calculator.
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    if (passesThrough(*key))
         return false;
-    Sensory(virtualKeyCode(*key));
+    if (type == QEvent::ShortcutOverride) {
+        // The calculator's own keys come to it as key presses: Enter is "="
+        // here rather than the window's default button, and Ctrl+C copies the
+        // answer rather than the display's selection.
+        const bool taken = calcKeyFor(*key) || isClipboardKey(*key);
+        if (taken)
+            event->accept();
+        return taken;
+    }
+    Sensory(*key);
     return true;
 }

@@ -1,15 +1,17 @@
-// The "Calculator" tab: display, keypad, and copy/paste of the display.
+// The "Calculator" tab: display, keypad, keyboard, and copy/paste of the display.
 #pragma once
 
 #include "calc/calc_engine.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <span>
 #include <string>
 
 class DefaultButton;
 class QGridLayout;
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -23,20 +25,20 @@ class CalcFrame : public QWidget {
     void resetFlags();
     void ClearAnswer_Click();
 
-    void cmdNumber_Click(int index);
-    void cmdSign_Click(int index);
-    void cmdSpecial_Click(int index);
+    // The three keypad arrays: digits and point, operators, functions.
+    void cmdNumber_Click(korvane::CalcKey key);
+    void cmdSign_Click(korvane::CalcKey key);
+    void cmdSpecial_Click(korvane::CalcKey key);
     void cmdEquals_Click();
     void cmdCopyAnswer_Click();
     void cmdPasteAnswer_Click();
 
-    // Acts on one key code of the keypad table, then hands the default button
-    // and the focus to "=" whatever the key was.
-    void Sensory(int keyCode);
-    // The keypad code of a key press, or 0 for a key the calculator ignores.
-    static int virtualKeyCode(const QKeyEvent& event);
-
-    const korvane::CalcEngine& engine() const { return engine_; }
+    // Acts on one key press as the button with that caption would (Ctrl+C as
+    // Copy Answer, Ctrl+V as Paste Answer), then hands the default button and
+    // the focus to "=" whatever the key was.
+    void Sensory(const QKeyEvent& event);
+    // The calculator key a key press stands for, from either keyboard.
+    static std::optional<korvane::CalcKey> calcKeyFor(const QKeyEvent& event);
 
     QLineEdit* txtResult = nullptr;
     QPushButton* cmdNumber_0 = nullptr;
@@ -68,20 +70,25 @@ class CalcFrame : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Where a button of an array goes in the keypad grid, and its caption.
-    struct KeyPlace {
+    // One keypad button: its member and name, caption, key and grid place,
+    // and the words a screen reader says where the caption is a symbol.
+    struct KeypadButton {
+        QPushButton* CalcFrame::*member;
+        const char* name;
         const char* caption;
+        korvane::CalcKey key;
         int row;
         int column;
+        const char* spoken;
     };
-    using IndexHandler = void (CalcFrame::*)(int);
-    // Makes one control array: buttons arrayName_0, arrayName_1... placed in
-    // `grid`, each calling `onClick` with its index.
-    void makeButtons(QGridLayout* grid, const char* arrayName,
-                     std::span<QPushButton** const> members, std::span<const KeyPlace> places,
-                     IndexHandler onClick);
+    using KeyHandler = void (CalcFrame::*)(korvane::CalcKey);
+    // Makes one control array in `grid`, each button calling `onClick` with its key.
+    void makeButtons(QGridLayout* grid, std::span<const KeypadButton> buttons, KeyHandler onClick);
+    QGridLayout* makeKeypad();
+    QHBoxLayout* makeCommands();
     QPushButton* makeButton(const char* name, const char* caption);
     void forwardKeysToSensory();
+    void press(korvane::CalcKey key);
     void showDisplay(const std::string& display);
 
     DefaultButton& defaultButton_;

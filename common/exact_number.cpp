@@ -84,6 +84,12 @@ const mpq_class& halfSmallestDouble() {
     return half;
 }
 
+// Halfway between the largest double and 2^1024: from here on a double is infinite.
+const mpq_class& overflowPoint() {
+    static const mpq_class point(mpz_class(mpz_class(1) << 1024) - mpz_class(mpz_class(1) << 970));
+    return point;
+}
+
 std::optional<std::uint64_t> fitting(const mpz_class& whole) {
     if (sgn(whole) < 0 || mpz_sizeinbase(whole.get_mpz_t(), 2) > 64)
         return std::nullopt;
@@ -158,12 +164,24 @@ std::strong_ordering operator<=>(const ExactNumber& a, const ExactNumber& b) {
     return cmp(a.value_->q, b.value_->q) <=> 0;
 }
 
-bool ExactNumber::aboveDoubleRange() const {
-    return cmp(::abs(value_->q), largestDouble()) > 0;
+bool ExactNumber::overflowsDouble() const {
+    return cmp(::abs(value_->q), overflowPoint()) >= 0;
 }
 
 bool ExactNumber::belowDoubleRange() const {
     return cmp(::abs(value_->q), halfSmallestDouble()) < 0;
+}
+
+ExactNumber ExactNumber::clampedToDoubleRange() const {
+    const mpq_class magnitude = ::abs(value_->q);
+    const mpq_class* end = nullptr;
+    if (cmp(magnitude, largestDouble()) > 0)
+        end = &largestDouble();
+    else if (sign() != 0 && cmp(magnitude, halfSmallestDouble()) < 0)
+        end = &halfSmallestDouble();
+    if (!end)
+        return *this;
+    return ExactNumber(Rational{sign() < 0 ? mpq_class(-*end) : *end});
 }
 
 bool ExactNumber::denominatorExceedsTenTo(int power) const {

@@ -41,10 +41,17 @@ class ExactNumber {
     friend bool operator==(const ExactNumber& a, const ExactNumber& b);
     friend std::strong_ordering operator<=>(const ExactNumber& a, const ExactNumber& b);
 
-    // Beyond the largest double, 1.7976931348623157E+308, in magnitude.
-    bool aboveDoubleRange() const;
+    // At or beyond 2^1024 - 2^970 in magnitude, where a double's rounding
+    // overflows; a value between the largest double and there rounds to it.
+    bool overflowsDouble() const;
     // Below 2^-1075 in magnitude (zero too), where a double becomes 0.
     bool belowDoubleRange() const;
+    // The value kept within the double range after a rounding that may have
+    // stepped just over one of its ends: beyond the largest double, the
+    // largest, and below 2^-1075 but not 0, 2^-1075, each with the value's
+    // sign; any other value as it is. Whether the unrounded value overflowed
+    // or became 0 is for the caller to judge first.
+    ExactNumber clampedToDoubleRange() const;
 
     // Whether, in lowest terms, the denominator exceeds 10^power.
     bool denominatorExceedsTenTo(int power) const;

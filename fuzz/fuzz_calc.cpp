@@ -26,24 +26,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace korvane;
     CalcEngine calc;
     calc.resetFlags();
-    calc.clear();
+    calc.press(CalcKey::Clear);
     for (std::size_t i = 0; i < size; ++i) {
         const std::uint8_t key = data[i];
-        const int k = key % 22;
+        // Every key of the keypad and keyboard, or a paste.
+        const int k = key % 23;
         std::string shown;
-        if (k <= 10) {
-            shown = calc.digit(k);
-        } else if (k <= 14) {
-            shown = calc.chooseOperator(static_cast<Operator>(k - 11));
-        } else if (k <= 18) {
-            shown = calc.special(static_cast<Special>(k - 15));
-        } else if (k == 19) {
-            shown = calc.equals();
-        } else if (k == 20) {
-            shown = calc.clear();
+        if (k <= static_cast<int>(CalcKey::Backspace)) {
+            shown = calc.press(static_cast<CalcKey>(k));
         } else {
             // Paste the rest of a short run of bytes as clipboard text.
-            const std::size_t len = std::min<std::size_t>(size - i - 1, key / 22 % 12);
+            const std::size_t len = std::min<std::size_t>(size - i - 1, key / 23 % 12);
             shown = calc.paste(std::string_view(reinterpret_cast<const char*>(data + i + 1), len));
             i += len;
         }
