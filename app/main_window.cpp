@@ -110,8 +110,7 @@ void MainWindow::createMenus() {
 void MainWindow::connectCommands() {
     SearchFrame* search = BigFrame_1;
     search->setMenuItems(mnuSave, mnuCopy, mnuClear);
-    export_ = new ExportCommands(this, search->pages(), search->navigator().lblPageTotal,
-                                 search->lblSearch);
+    export_ = new ExportCommands(this, search->pages(), search->lblSearch);
     connect(search->cmdSave, &QPushButton::clicked, export_, &ExportCommands::cmdSave_Click);
     connect(mnuSave, &QAction::triggered, export_, &ExportCommands::cmdSave_Click);
     connect(search->cmdCopy, &QPushButton::clicked, export_, &ExportCommands::cmdCopy_Click);

@@ -39,6 +39,12 @@ bool fillStore(const char* from, const char* to, korvane::search::PageStore& sto
     return true;
 }
 
+// Every page, as "All Pages" asks for them.
+korvane::search::PageSpan allPages(const korvane::search::PageStore& store) {
+    const auto count = static_cast<double>(store.pageCount());
+    return korvane::search::pagesNamed(1, count, store.pageCount());
+}
+
 struct SaveTiming {
     double save = 0;   // open, reserve, write
     double commit = 0; // the flush to disk and the rename into place
@@ -63,9 +69,8 @@ SaveTiming timeSave(const korvane::search::PageStore& store, const std::string& 
     float shown = 0; // stands in for the progress bar
     const auto start = Clock::now();
     TimedFile file(path);
-    const std::string reason =
-        korvane::exporting::saveResults(file, store, 1, static_cast<double>(store.pageCount()),
-                                        [&shown](float percent) { shown = percent; });
+    const std::string reason = korvane::exporting::saveResults(
+        file, store, allPages(store), [&shown](float percent) { shown = percent; });
     timing.commit = file.seconds;
     timing.save = secondsSince(start) - timing.commit;
     timing.ok = reason.empty() && shown == 100;
@@ -108,8 +113,8 @@ int benchSave(const char* from, const char* to, const std::string& path) {
         commit.push_back(timing.commit);
         cp.push_back(timeCp(path, path + ".cp"));
     }
-    const long long bytes = static_cast<long long>(
-        korvane::exporting::resultsFileSize(store, 1, static_cast<double>(store.pageCount())));
+    const long long bytes =
+        static_cast<long long>(korvane::exporting::resultsFileSize(store, allPages(store)));
     std::remove(path.c_str());
     std::printf("bytes=%lld\nsave_s_median=%.3f\nsave_s_min=%.3f\ncommit_s_median=%.3f\n"
                 "cp_s_median=%.3f\ncp_s_min=%.3f\nsave_over_cp=%.2f\n"
@@ -127,9 +132,10 @@ int benchCopy(const char* from, const char* to, const char* pagesText) {
     const double pages = pagesText ? korvane::parseNumber(pagesText).value_or(1000) : 1000;
     const int rounds = 20;
     std::size_t bytes = 0;
+    const auto span = korvane::search::pagesNamed(1, pages, store.pageCount());
     const auto start = Clock::now();
     for (int i = 0; i < rounds; ++i)
-        bytes = korvane::exporting::joinPages(store, 1, pages).size();
+        bytes = korvane::exporting::joinPages(store, span).size();
     std::printf("copied_pages=%.0f\nbytes=%zu\njoin_ms=%.3f\npeak_rss_mb=%.1f\n", pages, bytes,
                 secondsSince(start) * 1000 / rounds, peakRssMb());
     return 0;

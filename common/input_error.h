@@ -7,9 +7,9 @@
 namespace korvane {
 
 // The boxes of a form in the order the form reads them (the From box before
-// the To box, the first page before the last); None leaves the focus where it
-// is.
-enum class InputField { First, Second, None };
+// the To box, the first page before the last, then a name); None leaves the
+// focus where it is.
+enum class InputField { First, Second, Third, None };
 
 struct InputError {
     std::string message;

@@ -1,13 +1,14 @@
 // The copy dialog's controls, its "Copy All" box and the checks behind "Copy...".
 #include "export/copy_dialog.h"
 
+#include "common/number_text.h"
 #include "export/export_engine.h"
 #include "export/gap_label.h"
 #include "search/page_store.h"
 #include "ui/default_button.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
-#include "ui/read_number.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -29,10 +30,11 @@ const QString label1Text = QStringLiteral("You can choose to copy any page(s) be
 
 } // namespace
 
-CopyDialog::CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::function<void()> copy,
+CopyDialog::CopyDialog(QWidget* frmMain, const korvane::search::PageSource& pages,
+                       std::function<void(const korvane::search::PageSpan&)> copy,
                        std::function<void()> cancelling)
     : SecondaryWindow(frmMain, "frmCopy", QStringLiteral("Copy Options..."), Qt::Dialog),
-      lblPageTotal_(lblPageTotal), copy_(std::move(copy)), cancelling_(std::move(cancelling)) {
+      pages_(pages), copy_(std::move(copy)), cancelling_(std::move(cancelling)) {
     Image1 = named(new QLabel(this), "Image1");
     Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
     lblMax = named(new QLabel(this), "lblMax");
@@ -90,9 +92,14 @@ void CopyDialog::layOut() {
     layout->addLayout(buttons);
 }
 
+QString CopyDialog::pageTotal() const {
+    return qText(korvane::decimalDigits(pages_.pageCount()));
+}
+
 void CopyDialog::UpdatelblMax() {
-    lblMax->setText(lblPageTotal_->text());
-    if (korvane::exporting::offersCopyAll(countIn(lblMax))) {
+    shownTotal_ = pages_.pageCount();
+    lblMax->setText(pageTotal());
+    if (korvane::exporting::offersCopyAll(shownTotal_)) {
         chkCopy->setChecked(true);
         chkCopy->setEnabled(true);
     } else {
@@ -106,7 +113,7 @@ void CopyDialog::chkCopy_Click() {
         Text1->setEnabled(false);
         Text2->setEnabled(false);
         Text1->setText(QStringLiteral("1"));
-        Text2->setText(lblPageTotal_->text());
+        Text2->setText(pageTotal());
     } else {
         Text1->setEnabled(true);
         Text2->setEnabled(true);
@@ -114,12 +121,12 @@ void CopyDialog::chkCopy_Click() {
 }
 
 void CopyDialog::cmdCopy_Click() {
-    const auto error = korvane::exporting::checkCopyRequest(
-        Text1->text().toStdString(), Text2->text().toStdString(), countIn(lblMax));
-    if (error)
+    const auto checked = korvane::exporting::checkCopyRequest(
+        Text1->text().toStdString(), Text2->text().toStdString(), shownTotal_);
+    if (const auto* error = std::get_if<korvane::InputError>(&checked))
         return refuseInput(this, *error, Text1, Text2);
     returnToMainWindow();
-    copy_();
+    copy_(std::get<korvane::search::PageSpan>(checked));
 }
 
 void CopyDialog::cmdCancel_Click() {

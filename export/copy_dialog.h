@@ -2,6 +2,7 @@
 // that frmMain's Copy puts on the clipboard.
 #pragma once
 
+#include "search/page_number.h"
 #include "ui/secondary_window.h"
 
 #include <functional>
@@ -12,15 +13,23 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace korvane::search {
+class PageSource;
+}
+
 class CopyDialog : public SecondaryWindow {
   public:
-    // `copy` and `cancelling` are frmMain's Copy and Cancelling; the dialog
-    // reads the page total from lblPageTotal and gives frmMain back its input.
-    CopyDialog(QWidget* frmMain, const QLabel* lblPageTotal, std::function<void()> copy,
+    // `copy` (given the checked span) and `cancelling` are frmMain's Copy and
+    // Cancelling; the dialog takes the page total from `pages` and gives
+    // frmMain back its input.
+    CopyDialog(QWidget* frmMain, const korvane::search::PageSource& pages,
+               std::function<void(const korvane::search::PageSpan&)> copy,
                std::function<void()> cancelling);
 
     // Takes the page total into lblMax and offers "Copy All" when it allows.
     void UpdatelblMax();
+    // The page total as the dialog writes it into its boxes.
+    QString pageTotal() const;
     void chkCopy_Click();
     void cmdCopy_Click();
     void cmdCancel_Click();
@@ -44,7 +53,9 @@ class CopyDialog : public SecondaryWindow {
   private:
     void layOut();
 
-    const QLabel* lblPageTotal_;
-    std::function<void()> copy_;
+    const korvane::search::PageSource& pages_;
+    // The total lblMax shows: the limit "Copy..." checks against.
+    std::size_t shownTotal_ = 0;
+    std::function<void(const korvane::search::PageSpan&)> copy_;
     std::function<void()> cancelling_;
 };

@@ -7,8 +7,8 @@
 #include "export/results_file.h"
 
 #include <QObject>
-#include <QString>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -23,10 +23,10 @@ class PageSource;
 
 class ExportCommands : public QObject {
   public:
-    // frmMain is disabled while a dialog is open. The store, the page total
-    // caption and the status line belong to the search tab and outlive this.
-    ExportCommands(QWidget* frmMain, const korvane::search::PageSource& pages, QLabel* lblPageTotal,
-                   QLabel* lblSearch);
+    // frmMain is disabled while a dialog is open. The pages, whose count is
+    // the page total, and the status line belong to the search tab and
+    // outlive this.
+    ExportCommands(QWidget* frmMain, const korvane::search::PageSource& pages, QLabel* lblSearch);
     ~ExportCommands() override;
 
     // Both run for their button and for their menu item.
@@ -36,8 +36,9 @@ class ExportCommands : public QObject {
     // The engine calls behind a copy and a save; a test replaces them to make
     // them fail.
     struct Engine {
-        std::function<std::string(const korvane::search::PageSource&, double, double)> joinPages =
-            korvane::exporting::joinPages;
+        std::function<std::string(const korvane::search::PageSource&,
+                                  const korvane::search::PageSpan&)>
+            joinPages = korvane::exporting::joinPages;
         korvane::exporting::ResultsWriter writeResults = korvane::exporting::writeResults;
     };
     void setEngine(Engine engine);
@@ -49,14 +50,13 @@ class ExportCommands : public QObject {
     SaveDialog* Save() const { return saveDialog_; }
 
   private:
-    void Copy();
+    void Copy(const korvane::search::PageSpan& span);
     void Cancelling();
-    void SaveFile(double first, double last);
+    void SaveFile(const korvane::search::PageSpan& span);
     void showProgress(float percent);
 
     QWidget* frmMain_;
     const korvane::search::PageSource& pages_;
-    QLabel* lblPageTotal_;
     QLabel* lblSearch_;
     Engine engine_;
     DriveSource driveSource_ = mountedDrives;
@@ -64,5 +64,5 @@ class ExportCommands : public QObject {
     CopyDialog* copyDialog_ = nullptr;
     SaveDialog* saveDialog_ = nullptr;
     // The page total the copy dialog last took in.
-    QString copyTotal_;
+    std::size_t copyTotal_ = 0;
 };

@@ -3,12 +3,13 @@
 #pragma once
 
 #include "common/input_error.h"
+#include "search/page_number.h"
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace korvane::search {
 class PageSource;
@@ -23,31 +24,25 @@ inline constexpr std::size_t maxCopyPages = 1000;
 // Line 1 of every results file.
 inline constexpr std::string_view resultsHeader = "Prime number generation:  Using Korvane 6";
 
-// The checks of "Copy..." in order; the first that fails is returned, its
-// focus on the first-page box (First) or the last-page box (Second).
-// pageTotal is the page total the dialog shows.
-std::optional<InputError> checkCopyRequest(std::string_view firstText, std::string_view lastText,
-                                           std::size_t pageTotal);
+// The checks of "Copy..." in order: the page rule, then at most 1000 pages.
+// Returns the span to copy, or the first refusal, its focus on the
+// first-page box (First) or the last-page box (Second). pageTotal is the
+// number of pages the source holds.
+std::variant<search::PageSpan, InputError>
+checkCopyRequest(std::string_view firstText, std::string_view lastText, std::size_t pageTotal);
 
-// The checks of "Save" in order; the first that fails is returned.
-std::optional<InputError> checkSaveRequest(std::string_view firstText, std::string_view lastText,
-                                           std::size_t pageTotal, std::string_view fileName);
+// The checks of "Save" in order: the page rule, then a file name (focus on
+// the name box, Third, when it holds "/"). No limit on the number of pages.
+std::variant<search::PageSpan, InputError> checkSaveRequest(std::string_view firstText,
+                                                            std::string_view lastText,
+                                                            std::size_t pageTotal,
+                                                            std::string_view fileName);
 
 // Whether "Copy All" is offered for this page total.
 bool offersCopyAll(std::size_t pageTotal);
 
-// Pages first..last (both inclusive, 1-based) that a request really covers:
-// the typed values rounded to the nearest whole page, cut to the pages the
-// store holds. Empty (first > last) when nothing is left.
-struct PageSpan {
-    std::size_t first = 1;
-    std::size_t last = 0;
-    std::size_t size() const { return last >= first ? last - first + 1 : 0; }
-};
-PageSpan pagesToExport(double first, double last, std::size_t pageCount);
-
 // The clipboard text: the pages of the span joined with nothing between them.
-std::string joinPages(const search::PageSource& store, double first, double last);
+std::string joinPages(const search::PageSource& store, const search::PageSpan& span);
 
 // Receives the results file in order, a piece at a time; false means the
 // write failed and nothing more should be sent.
@@ -58,14 +53,15 @@ using SaveProgress = std::function<void(float percent)>;
 
 // The exact size in bytes of the file writeResults produces for this request,
 // so the writer can reserve the space (and learn of a full disk) up front.
-std::size_t resultsFileSize(const search::PageSource& store, double first, double last);
+std::size_t resultsFileSize(const search::PageSource& store, const search::PageSpan& span);
 
-// Streams the results file for pages first..last (the typed values) into
+// Streams the results file for the pages of `span` into
 // `sink`: the header, an empty line, then one line per page, each line ending
 // in CR LF. Pages are made one at a time and go out through a small buffer,
 // so memory stays flat however large the span. Returns false as soon as the
-// sink fails.
-bool writeResults(const search::PageSource& store, double first, double last, const ByteSink& sink,
-                  const SaveProgress& progress = {});
+// sink fails. The progress runs over the typed ends, from 0 at the first to
+// 100 at the last.
+bool writeResults(const search::PageSource& store, const search::PageSpan& span,
+                  const ByteSink& sink, const SaveProgress& progress = {});
 
 } // namespace korvane::exporting

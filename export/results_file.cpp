@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <random>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -62,12 +64,13 @@ void startDiskWrite(int fd, std::size_t& flushed, std::size_t written) {
 
 } // namespace
 
-std::string saveResults(StagedFile& file, const search::PageSource& store, double first,
-                        double last, const SaveProgress& progress, const ResultsWriter& write) {
+std::string saveResults(StagedFile& file, const search::PageSource& store,
+                        const search::PageSpan& span, const SaveProgress& progress,
+                        const ResultsWriter& write) {
     if (!file.open())
         return reasonOf(file);
     std::string reason;
-    if (!reserveSpace(file.handle(), resultsFileSize(store, first, last), reason)) {
+    if (!reserveSpace(file.handle(), resultsFileSize(store, span), reason)) {
         file.cancel();
         return reason;
     }
@@ -80,7 +83,7 @@ std::string saveResults(StagedFile& file, const search::PageSource& store, doubl
         startDiskWrite(file.handle(), flushed, handedOver);
         return true;
     };
-    if (!write(store, first, last, sink, progress)) {
+    if (!write(store, span, sink, progress)) {
         reason = reasonOf(file);
         file.cancel(); // the old file, if any, stays as it was
     } else if (!file.commit()) {
@@ -98,14 +101,59 @@ ReplacingFile::~ReplacingFile() {
 bool ReplacingFile::open() {
     discard();
     error_.clear();
-    std::string pattern = target_ + ".XXXXXX";
-    fd_ = ::mkstemp(pattern.data());
-    if (fd_ < 0)
-        return fail();
-    staged_ = std::move(pattern);
-    // mkstemp makes the file private; a results file is an ordinary one.
-    ::fchmod(fd_, 0644);
+    final_ = target_;
+    struct stat info {};
+    if (::lstat(final_.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* real = ::realpath(target_.c_str(), nullptr)) {
+            final_ = real;
+            std::free(real);
+        }
+    }
+    // A new file gets the usual permissions less the user's umask; a replaced
+    // one keeps its own.
+    unsigned mode = 0666;
+    bool replacing = false;
+    if (::stat(final_.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode))
+            return fail(EISDIR);
+        // Renaming needs only the folder's permission: a file the user made
+        // read-only is not replaced behind their back.
+        if (::access(final_.c_str(), W_OK) != 0)
+            return fail();
+        mode = info.st_mode & 07777;
+        replacing = true;
+    }
+    const std::size_t slash = final_.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : final_.substr(0, slash);
+    if (!createStaged(folder, mode))
+        return false;
+    if (replacing)
+        ::fchmod(fd_, mode);
     return true;
+}
+
+// The staged file's name is short whatever the target's, so it fits where the
+// target's own name already takes all the room the file system gives a name.
+bool ReplacingFile::createStaged(const std::string& folder, unsigned mode) {
+    static thread_local std::minstd_rand random(std::random_device{}());
+    constexpr std::string_view letters = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::uniform_int_distribution<std::size_t> pick(0, letters.size() - 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = folder + "/.korvane-";
+        for (int i = 0; i < 8; ++i)
+            name += letters[pick(random)];
+        fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                     static_cast<mode_t>(mode));
+        if (fd_ >= 0) {
+            staged_ = std::move(name);
+            return true;
+        }
+        if (errno != EEXIST)
+            return fail();
+    }
+    return fail();
 }
 
 bool ReplacingFile::write(std::string_view bytes) {
@@ -126,7 +174,7 @@ bool ReplacingFile::commit() {
     if (fd_ < 0)
         return false;
     const bool done = ::fsync(fd_) == 0 && ::close(std::exchange(fd_, -1)) == 0 &&
-                      std::rename(staged_.c_str(), target_.c_str()) == 0;
+                      std::rename(staged_.c_str(), final_.c_str()) == 0;
     if (!done) {
         fail();
         discard();
@@ -141,7 +189,11 @@ void ReplacingFile::cancel() {
 }
 
 bool ReplacingFile::fail() {
-    error_ = errnoText(errno);
+    return fail(errno);
+}
+
+bool ReplacingFile::fail(int error) {
+    error_ = errnoText(error);
     return false;
 }
 

@@ -1,6 +1,6 @@
-// Saving the results file: the one way every writer of it goes about it,
-// whatever puts the finished file in place (QSaveFile in the save dialog, the
-// engine's own ReplacingFile in the benchmark). No Qt.
+// Saving the results file: the one way every writer of it goes about it, and
+// the staged file that puts it in place for the save dialog and the benchmark
+// alike. No Qt.
 #pragma once
 
 #include "export/export_engine.h"
@@ -35,23 +35,28 @@ class StagedFile {
 };
 
 // The engine call that streams the file: writeResults, or a stand-in.
-using ResultsWriter = std::function<bool(const search::PageSource&, double, double, const ByteSink&,
-                                         const SaveProgress&)>;
+using ResultsWriter = std::function<bool(const search::PageSource&, const search::PageSpan&,
+                                         const ByteSink&, const SaveProgress&)>;
 
-// Saves the results file for pages first..last (the typed values) into
+// Saves the results file for the pages of `span` into
 // `file`: reserves its whole size first, so a full disk is reported before a
 // page is written; hands the pages over in pieces, starting the disk write of
 // every 8 MiB so the commit's flush finds little left; then commits, or cancels
 // on any failure. Returns why the file was not saved ("an unknown error" for
 // a step that failed without a reason), empty only when it was saved.
-std::string saveResults(StagedFile& file, const search::PageSource& store, double first,
-                        double last, const SaveProgress& progress = {},
+std::string saveResults(StagedFile& file, const search::PageSource& store,
+                        const search::PageSpan& span, const SaveProgress& progress = {},
                         const ResultsWriter& write = writeResults);
 
-// The engine's own StagedFile: a new file beside the target, flushed to disk
-// and renamed over the target on commit. An uncommitted file is removed.
+// The StagedFile every save uses: a new file under a short name of its own in
+// the target's folder, flushed to disk and renamed over the target on commit,
+// so a name as long as the file system allows can be replaced too. An
+// uncommitted file is removed. The target is refused up front when it is a
+// folder or a file the user may not write; a link is followed, so the file it
+// points to is the one replaced. A replaced file keeps its permissions.
 class ReplacingFile : public StagedFile {
   public:
+    // `target` as the file system spells it (on Linux, bytes of any encoding).
     explicit ReplacingFile(std::string target);
     ~ReplacingFile() override;
     ReplacingFile(const ReplacingFile&) = delete;
@@ -66,9 +71,12 @@ class ReplacingFile : public StagedFile {
 
   private:
     bool fail();
+    bool fail(int error);
+    bool createStaged(const std::string& folder, unsigned mode);
     void discard();
 
     std::string target_;
+    std::string final_; // the target, or the file its link points to
     std::string staged_;
     int fd_ = -1;
     std::string error_;

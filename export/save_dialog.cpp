@@ -5,9 +5,11 @@
 #include "common/number_text.h"
 #include "export/directory_list.h"
 #include "export/export_engine.h"
+#include "search/page_source.h"
 #include "ui/default_button.h"
 #include "ui/message_box.h"
 #include "ui/named.h"
+#include "ui/qt_text.h"
 #include "ui/read_number.h"
 
 #include <QCheckBox>
@@ -16,9 +18,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -56,12 +60,30 @@ QString nearestExisting(QString path, const QString& root) {
     return QFileInfo(path).isDir() ? path : root;
 }
 
+// The open drive list hides itself on Escape but leaves the key unused, so the
+// dialog's own Escape would close the dialog as well. Taking the key as the
+// list closes keeps the dialog open.
+class EscapeClosesListOnly : public QObject {
+  public:
+    explicit EscapeClosesListOnly(QComboBox* list) : QObject(list) {
+        list->view()->installEventFilter(this); // after the list's own filter, so before it
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            event->accept();
+        return false;
+    }
+};
+
 } // namespace
 
-SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
-                       std::function<void(double, double)> saveFile)
+SaveDialog::SaveDialog(QWidget* frmMain, const korvane::search::PageSource& pages,
+                       std::function<void(const korvane::search::PageSpan&)> saveFile)
     : SecondaryWindow(frmMain, "Save", QStringLiteral("Saving results to File"), Qt::Dialog),
-      lblPageTotal_(lblPageTotal), saveFile_(std::move(saveFile)) {
+      pages_(pages), saveFile_(std::move(saveFile)) {
     Frame1 = named(new QGroupBox(QStringLiteral("Save Pages:"), this), "Frame1");
     chkPages = named(new QCheckBox(QStringLiteral("All Pages"), Frame1), "chkPages");
     Label6 = named(new QLabel(QStringLiteral("From page:"), Frame1), "Label6");
@@ -83,6 +105,7 @@ SaveDialog::SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
     Filename = named(new QLineEdit(QStringLiteral("Results.txt"), this), "Filename");
     Label2 = named(new QLabel(QStringLiteral("Choose directory:"), this), "Label2");
     Drives = named(new QComboBox(this), "Drives");
+    new EscapeClosesListOnly(Drives);
     Directory = named(new DirectoryList(this), "Directory");
     Label3 = named(new QLabel(QStringLiteral("Will be saved in location:"), this), "Label3");
     txtLocation = named(new QLineEdit(this), "txtLocation");
@@ -140,6 +163,10 @@ void SaveDialog::layOut() {
     resize(620, 420);
 }
 
+QString SaveDialog::pageTotal() const {
+    return qText(korvane::decimalDigits(pages_.pageCount()));
+}
+
 void SaveDialog::setDriveSource(DriveSource source) {
     driveSource_ = std::move(source);
 }
@@ -176,7 +203,7 @@ void SaveDialog::refreshDrives() {
 void SaveDialog::Form_Load() {
     Drives_Change();
     setLocation();
-    txtTo->setText(lblPageTotal_->text());
+    txtTo->setText(pageTotal());
     txtFrom->setText(QStringLiteral("1"));
     txtTo->repaint();
     txtFrom->repaint();
@@ -210,8 +237,10 @@ void SaveDialog::Filename_Change() {
 }
 
 void SaveDialog::setLocation() {
-    // The directory, "/" and the name, joined as they are: the root gives "//".
-    txtLocation->setText(Directory->path() + u'/' + Filename->text());
+    // The root already ends in the separator; no other folder does.
+    const QString& folder = Directory->path();
+    txtLocation->setText(folder + (folder.endsWith(u'/') ? QString() : QStringLiteral("/")) +
+                         Filename->text());
 }
 
 void SaveDialog::chkPages_Click() {
@@ -220,7 +249,7 @@ void SaveDialog::chkPages_Click() {
     if (!from || !to)
         return;
     if (chkPages->isChecked()) {
-        txtTo->setText(lblPageTotal_->text());
+        txtTo->setText(pageTotal());
         txtFrom->setText(QStringLiteral("1"));
         txtTo->setEnabled(false);
         txtFrom->setEnabled(false);
@@ -233,13 +262,13 @@ void SaveDialog::chkPages_Click() {
 }
 
 void SaveDialog::cmdSave_Click() {
-    const auto error = korvane::exporting::checkSaveRequest(
-        txtFrom->text().toStdString(), txtTo->text().toStdString(), countIn(lblPageTotal_),
+    const auto checked = korvane::exporting::checkSaveRequest(
+        txtFrom->text().toStdString(), txtTo->text().toStdString(), pages_.pageCount(),
         Filename->text().toStdString());
-    if (error)
-        return refuseInput(this, *error, txtFrom, txtTo);
+    if (const auto* error = std::get_if<korvane::InputError>(&checked))
+        return refuseInput(this, *error, txtFrom, txtTo, Filename);
     if (mayReplace())
-        saveFile_(*numberIn(txtFrom), *numberIn(txtTo));
+        saveFile_(std::get<korvane::search::PageSpan>(checked));
 }
 
 // A file already at the path is replaced only when the user says so. A folder

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "export/drive_source.h"
+#include "search/page_number.h"
 #include "ui/secondary_window.h"
 
 #include <functional>
@@ -16,11 +17,19 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 
+namespace korvane::search {
+class PageSource;
+}
+
 class SaveDialog : public SecondaryWindow {
   public:
-    // `saveFile` is frmMain's SaveFile, given the typed first and last page.
-    SaveDialog(QWidget* frmMain, const QLabel* lblPageTotal,
-               std::function<void(double first, double last)> saveFile);
+    // `saveFile` is frmMain's SaveFile, given the checked span; the page
+    // total is that of `pages`.
+    SaveDialog(QWidget* frmMain, const korvane::search::PageSource& pages,
+               std::function<void(const korvane::search::PageSpan&)> saveFile);
+
+    // The page total as the dialog writes it into its boxes.
+    QString pageTotal() const;
 
     // Where the drive list comes from; read again by refreshDrives.
     void setDriveSource(DriveSource source);
@@ -64,7 +73,7 @@ class SaveDialog : public SecondaryWindow {
     void setLocation();
     bool mayReplace();
 
-    const QLabel* lblPageTotal_;
-    std::function<void(double, double)> saveFile_;
+    const korvane::search::PageSource& pages_;
+    std::function<void(const korvane::search::PageSpan&)> saveFile_;
     DriveSource driveSource_ = mountedDrives;
 };

@@ -1,8 +1,9 @@
-// The copy and save dialogs' checks on any typed texts, and what a request that
-// passes them produces: never a page outside the store, a file exactly the size
-// announced, progress within 0..100.
+// The page rule of Go To and the copy and save dialogs on any typed texts, and
+// what a request that passes produces: never a page outside the store, a file
+// exactly the size announced, progress within 0..100.
 #include "common/number_text.h"
 #include "export/export_engine.h"
+#include "search/page_number.h"
 #include "search/range_search.h"
 
 #include <cstdint>
@@ -41,17 +42,13 @@ std::vector<std::string_view> fields(std::string_view in, std::size_t n) {
     return out;
 }
 
-void checkExport(std::string_view firstText, std::string_view lastText) {
+// What a request that passed the checks against the store's own count produces.
+void checkExport(const korvane::search::PageSpan& span) {
     using namespace korvane::exporting;
-    const double first = *korvane::parseNumber(firstText);
-    const double last = *korvane::parseNumber(lastText);
-    const std::string joined = joinPages(store(), first, last);
-    const PageSpan span = pagesToExport(first, last, store().pageCount());
-    if (span.size() > 0 && (span.first < 1 || span.last > store().pageCount()))
-        std::abort();
+    const std::string joined = joinPages(store(), span);
     std::size_t written = 0;
     const bool ok = writeResults(
-        store(), first, last,
+        store(), span,
         [&](std::string_view bytes) {
             written += bytes.size();
             return true;
@@ -60,8 +57,24 @@ void checkExport(std::string_view firstText, std::string_view lastText) {
             if (!(percent >= 0 && percent <= 100))
                 std::abort();
         });
-    if (!ok || written != resultsFileSize(store(), first, last))
+    if (!ok || written != resultsFileSize(store(), span))
         std::abort();
+}
+
+// A refusal always says something; a request that passes names only pages
+// 1..total, and is exported when total is the store's.
+void check(const std::variant<korvane::search::PageSpan, korvane::InputError>& checked,
+           std::size_t total) {
+    if (const auto* refused = std::get_if<korvane::InputError>(&checked)) {
+        if (refused->message.empty())
+            std::abort();
+        return;
+    }
+    const auto& span = std::get<korvane::search::PageSpan>(checked);
+    if (span.size() > 0 && (span.first < 1 || span.last > total))
+        std::abort();
+    if (total == store().pageCount())
+        checkExport(span);
 }
 
 } // namespace
@@ -77,17 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               : shown >= 1   ? static_cast<std::size_t>(shown)
                                              : 0;
 
-    if (const auto refused = checkCopyRequest(f[0], f[1], total); refused) {
-        if (refused->message.empty())
+    check(checkCopyRequest(f[0], f[1], total), total);
+    check(checkSaveRequest(f[0], f[1], total, f[3]), total);
+    // Go To's one box, against the same total.
+    if (const auto page = korvane::search::validatePage(f[0], total);
+        std::holds_alternative<std::size_t>(page)) {
+        const std::size_t k = std::get<std::size_t>(page);
+        if (k < 1 || k > total)
             std::abort();
-    } else {
-        checkExport(f[0], f[1]);
-    }
-    if (const auto refused = checkSaveRequest(f[0], f[1], total, f[3]); refused) {
-        if (refused->message.empty())
-            std::abort();
-    } else {
-        checkExport(f[0], f[1]);
     }
     offersCopyAll(total);
     return 0;

@@ -1,10 +1,11 @@
-// Paging through the result pages: the slider is the one place the page on
-// view is chosen; the arrows, their timers, the menu items and Go To all move
-// it, and its change handler shows the page.
+// Paging through the result pages: showPage is the one way a page comes on
+// view. The arrows, their timers and the menu items step the slider, whose
+// change handler calls it; Go To calls it with the page the rule names.
 #include "search/page_navigator.h"
 
 #include "common/input_error.h"
 #include "common/number_text.h"
+#include "search/page_number.h"
 #include "search/page_store.h"
 #include "ui/box_width.h"
 #include "ui/default_button.h"
@@ -12,10 +13,10 @@
 #include "ui/message_box.h"
 #include "ui/named.h"
 #include "ui/paste_guard.h"
-#include "ui/read_number.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -29,6 +30,12 @@
 #include <algorithm>
 
 namespace {
+
+// A held arrow waits this long before it repeats, so that an ordinary click
+// moves exactly the one page its press moved; then it steps at the timers'
+// own interval.
+constexpr int holdDelayMs = 300;
+constexpr int repeatMs = 50;
 
 QString wholeText(long long n) {
     return QString::fromStdString(korvane::decimalDigits(static_cast<std::uint64_t>(n)));
@@ -57,6 +64,7 @@ PageNavigator::PageNavigator(QWidget* frame, DefaultButton& defaultButton,
     for (QPushButton* button : {cmdBack, cmdForward, PreviousPage, NextPage})
         button->installEventFilter(this);
     txtGoTo->installEventFilter(this);
+    Slider1->installEventFilter(this);
     connect(cmdGoTo, &QPushButton::clicked, this, &PageNavigator::cmdGoTo_Click);
     // Only the user's edits: Reset putting "1" back, perhaps from the menu
     // while another tab is shown, must not take Enter from that tab.
@@ -99,7 +107,7 @@ void PageNavigator::createControls(QWidget* frame) {
     Timer1 = named(new QTimer(this), "Timer1");
     Timer2 = named(new QTimer(this), "Timer2");
     for (QTimer* timer : {Timer1, Timer2})
-        timer->setInterval(50);
+        timer->setInterval(repeatMs);
 }
 
 QHBoxLayout* PageNavigator::sliderRow() const {
@@ -137,6 +145,10 @@ QWidget* PageNavigator::goToBox(QWidget* parent) const {
 
 bool PageNavigator::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == Slider1 && sliderKey(*static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
     case QEvent::FocusIn:
         if (watched == txtGoTo)
             txtGoTo_GotFocus();
@@ -154,13 +166,35 @@ bool PageNavigator::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+// The press itself moves one page; holding on repeats after a pause.
 void PageNavigator::arrowPressed(QObject* pressed, Qt::MouseButton button) {
     if (button != Qt::LeftButton)
         return;
-    if (pressed == cmdBack || pressed == PreviousPage)
-        Timer1->start();
-    else if (pressed == cmdForward || pressed == NextPage)
-        Timer2->start();
+    const bool back = pressed == cmdBack || pressed == PreviousPage;
+    if (!back && pressed != cmdForward && pressed != NextPage)
+        return;
+    QTimer* timer = back ? Timer1 : Timer2;
+    timer->start(holdDelayMs);
+    step(back ? -1 : 1); // a page that cannot be made stops the timer again
+}
+
+// The slider reads like the pages: the keys that go down a document go
+// forward. Left, Right, Home and End already do as they should.
+bool PageNavigator::sliderKey(const QKeyEvent& key) {
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_Down:
+        return step(1), true;
+    case Qt::Key_Up:
+        return step(-1), true;
+    case Qt::Key_PageDown:
+        return step(Slider1->pageStep()), true;
+    case Qt::Key_PageUp:
+        return step(-Slider1->pageStep()), true;
+    default:
+        return false;
+    }
 }
 
 // Only the slider's back arrow stops for any button; the others wait for the
@@ -177,13 +211,13 @@ void PageNavigator::arrowReleased(QObject* released, Qt::MouseButton button) {
 }
 
 void PageNavigator::showLastPage(int last) {
-    Slider1->setMaximum(last);
+    {
+        const QSignalBlocker quiet(Slider1); // the page comes on view below
+        Slider1->setMaximum(last);
+    }
     // The search's page count stands even if its last page cannot be shown.
     lblPageTotal->setText(wholeText(last));
-    if (Slider1->value() == last)
-        Slider1_Change();
-    else
-        Slider1->setValue(last); // shows the last page through the slider's handler
+    showPage(last);
 }
 
 // Clearing makes no page, so it cannot fail.
@@ -233,9 +267,10 @@ void PageNavigator::setPageMaker(PageMaker maker) {
 // leaves the view as it was: the held arrows stop before the message shows,
 // so no tick comes while it is open, and the slider goes back to the page on
 // view without running its handler again.
-std::optional<QString> PageNavigator::makePage(int k) {
+bool PageNavigator::showPage(int k) {
+    k = std::clamp(k, 1, std::max(pageCount(), 1));
     std::string page;
-    const auto make = [&] { page = pageMaker_(k < 1 ? 0 : static_cast<std::size_t>(k)); };
+    const auto make = [&] { page = pageMaker_(static_cast<std::size_t>(k)); };
     const auto putBack = [this] {
         Timer1->stop();
         Timer2->stop();
@@ -243,8 +278,16 @@ std::optional<QString> PageNavigator::makePage(int k) {
         Slider1->setValue(shown_);
     };
     if (!succeeds(frame_, QStringLiteral("The page could not be shown: %1."), make, putBack))
-        return std::nullopt;
-    return QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size()));
+        return false;
+    {
+        const QSignalBlocker quiet(Slider1); // the page is made already
+        Slider1->setValue(k);
+    }
+    shown_ = k;
+    lblPageNow->setText(wholeText(k));
+    lblPageTotal->setText(wholeText(Slider1->maximum()));
+    txtPrimes->setPlainText(QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size())));
+    return true;
 }
 
 void PageNavigator::Slider1_Change() {
@@ -252,60 +295,43 @@ void PageNavigator::Slider1_Change() {
         Slider1->setValue(1); // page 0 is never shown; this runs the handler again
         return;
     }
-    const int k = Slider1->value();
-    const std::optional<QString> page = makePage(k);
-    if (!page)
-        return;
-    lblPageNow->setText(wholeText(k));
-    showMadePage(k, *page);
+    showPage(Slider1->value());
 }
 
-void PageNavigator::showMadePage(int k, const QString& page) {
-    lblPageTotal->setText(wholeText(Slider1->maximum()));
-    txtPrimes->setPlainText(page);
-    shown_ = k;
+// Every step goes through the slider, which keeps its value within
+// 0..maximum, so a step past either end leaves the first or last page on view
+// and makes no page again.
+void PageNavigator::step(int pages) {
+    Slider1->setValue(Slider1->value() + pages);
 }
 
-// The slider keeps its value within 0..maximum, so a step past either end
-// leaves the first or last page on view.
+// After the first tick, 300 ms after the press, a held arrow steps every 50 ms.
 void PageNavigator::Timer1_Timer() {
-    Slider1->setValue(Slider1->value() - 1);
+    if (Timer1->interval() != repeatMs)
+        Timer1->setInterval(repeatMs);
+    step(-1);
 }
 void PageNavigator::Timer2_Timer() {
-    Slider1->setValue(Slider1->value() + 1);
+    if (Timer2->interval() != repeatMs)
+        Timer2->setInterval(repeatMs);
+    step(1);
 }
 void PageNavigator::mnuPreviousPage_Click() {
-    Slider1->setValue(Slider1->value() - 1);
+    step(-1);
 }
 void PageNavigator::mnuNextPage_Click() {
-    Slider1->setValue(Slider1->value() + 1);
+    step(1);
 }
 
+// The page number rule decides and rounds; the caption then reads the page as
+// typed.
 void PageNavigator::cmdGoTo_Click() {
-    const auto refuse = [this](const char* message) {
-        refuseInput(frame_, {message, korvane::InputField::First}, txtGoTo);
-    };
-    const auto typed = numberIn(txtGoTo);
-    if (!typed)
-        return refuse("Please enter a valid page number!");
-    const double whole = korvane::intPart(*typed);
-    const double total = korvane::parseNumber(lblPageTotal->text().toStdString()).value_or(1);
-    if (total < whole)
-        return refuse("Please enter a valid page number!");
-    if (whole < 1)
-        return refuse("Please enter a page number greater than 1!");
-    // "3.5" of 3 pages passes the checks but rounds to 4; the last page is the
-    // nearest page that exists.
-    const int page = static_cast<int>(std::min(korvane::nearestEven(*typed), total));
-    const std::optional<QString> text = makePage(page);
-    if (!text)
-        return;
-    {
-        const QSignalBlocker quiet(Slider1); // the page is made already
-        Slider1->setValue(page);
-    }
-    showMadePage(page, *text);
-    lblPageNow->setText(txtGoTo->text());
+    const auto checked = korvane::search::validatePage(txtGoTo->text().toStdString(),
+                                                       static_cast<std::size_t>(pageCount()));
+    if (const auto* error = std::get_if<korvane::InputError>(&checked))
+        return refuseInput(frame_, *error, txtGoTo);
+    if (showPage(static_cast<int>(std::get<std::size_t>(checked))))
+        lblPageNow->setText(txtGoTo->text());
 }
 
 void PageNavigator::txtGoTo_Change() {

@@ -6,11 +6,11 @@
 #include <QObject>
 
 #include <functional>
-#include <optional>
 #include <string>
 
 class DefaultButton;
 class QHBoxLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -43,6 +43,11 @@ class PageNavigator : public QObject {
     // made (reported, the view left as it was).
     bool showPageSelecting(int k, int column, int length);
 
+    // Puts page k (kept within 1..pageCount()) on view with the slider at it:
+    // the one way every control comes to a page. False, with the failure
+    // reported and the view as it was, when the page cannot be made.
+    bool showPage(int k);
+
     // The engine call that makes a page's text; a test replaces it to make it
     // fail.
     using PageMaker = std::function<std::string(std::size_t k)>;
@@ -67,22 +72,25 @@ class PageNavigator : public QObject {
     QPushButton* NextPage = nullptr;
     QLineEdit* txtGoTo = nullptr;
     QPushButton* cmdGoTo = nullptr;
-    QTimer* Timer1 = nullptr; // steps back while an arrow is held
-    QTimer* Timer2 = nullptr; // steps forward while an arrow is held
+    // Step back and forward while an arrow is held: once 300 ms after the
+    // press (which itself moved a page), then every 50 ms.
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void createControls(QWidget* frame);
-    std::optional<QString> makePage(int k);
-    // Puts a page made for slider value k on view, with the page total.
-    void showMadePage(int k, const QString& page);
     void Slider1_Change();
+    // Moves the slider by `pages`, which shows the page it comes to.
+    void step(int pages);
+    // Down and the page keys follow the reading direction; true when taken.
+    bool sliderKey(const QKeyEvent& key);
     void Timer1_Timer();
     void Timer2_Timer();
-    // Pressing and releasing a mouse button on an arrow starts and stops its
-    // timer; the arrows have no click action of their own.
+    // Pressing a mouse button on an arrow moves a page and starts its timer,
+    // releasing stops it; the arrows have no click action of their own.
     void arrowPressed(QObject* arrow, Qt::MouseButton button);
     void arrowReleased(QObject* arrow, Qt::MouseButton button);
     // Enter goes to the page once the "Go to page:" box is in use.

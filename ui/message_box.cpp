@@ -37,11 +37,12 @@ void showMessage(QWidget* parent, const QString& text) {
     execBox(box, parent);
 }
 
-void refuseInput(QWidget* parent, const korvane::InputError& error, QWidget* first,
-                 QWidget* second) {
+void refuseInput(QWidget* parent, const korvane::InputError& error, QWidget* first, QWidget* second,
+                 QWidget* third) {
     showMessage(parent, QString::fromStdString(error.message));
     QWidget* focus = error.focus == korvane::InputField::First    ? first
                      : error.focus == korvane::InputField::Second ? second
+                     : error.focus == korvane::InputField::Third  ? third
                                                                   : nullptr;
     if (focus)
         focus->setFocus();

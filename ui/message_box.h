@@ -12,10 +12,10 @@ struct InputError;
 void showMessage(QWidget* parent, const QString& text);
 
 // The way every window refuses an input: the error's message, then the focus
-// to the box it names, `first` or `second` (left where it is for None or a
-// null box).
+// to the box it names, `first`, `second` or `third` (left where it is for None
+// or a null box).
 void refuseInput(QWidget* parent, const korvane::InputError& error, QWidget* first,
-                 QWidget* second = nullptr);
+                 QWidget* second = nullptr, QWidget* third = nullptr);
 
 // The text with the buttons Yes and No; No is the default and Escape means No,
 // so only a deliberate Yes gives true.

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -66,8 +67,7 @@ TEST(Export, fileHasOneCrLfLinePerPageAndTheClipboardJoinsThem) {
             {{"2 3 5 7"}, 1, 1, "2 3 5 7\r\n", "2 3 5 7", {100, 0, 100}},
             {{"2 3 5", "", " 11 13", ""}, 2, 3, "\r\n 11 13\r\n", " 11 13", {0, 100, 100}},
             {{"a", "b", "c"}, 1.4, 2.5, "a\r\nb\r\n", "ab", {}}, // nearest(2.5) is 2
-            {{"a", "b", "c"}, 3, 1e308, "c\r\n", "c", {}},
-            {{"a", "b", "c"}, 1.6, 1.4, "", "", {}}, // rounded ends that cross
+            {{"a", "b", "c"}, 1.6, 1.4, "", "", {}},             // rounded ends that cross
         };
     for (const auto& [pages, first, last, body, clip, reports] : cases) {
         SCOPED_TRACE(testing::Message() << "pages " << first << " to " << last);
@@ -75,11 +75,11 @@ TEST(Export, fileHasOneCrLfLinePerPageAndTheClipboardJoinsThem) {
         std::string bytes;
         std::vector<float> progress;
         const auto sink = [&](std::string_view piece) { return bytes += piece, true; };
-        EXPECT_TRUE(
-            writeResults(store, first, last, sink, [&](float p) { progress.push_back(p); }));
+        const auto span = korvane::search::pagesNamed(first, last, store.pageCount());
+        EXPECT_TRUE(writeResults(store, span, sink, [&](float p) { progress.push_back(p); }));
         EXPECT_EQ(bytes, header + body) << "the file";
-        EXPECT_EQ(resultsFileSize(store, first, last), bytes.size()) << "the size reserved";
-        EXPECT_EQ(joinPages(store, first, last), clip) << "the clipboard";
+        EXPECT_EQ(resultsFileSize(store, span), bytes.size()) << "the size reserved";
+        EXPECT_EQ(joinPages(store, span), clip) << "the clipboard";
         EXPECT_TRUE(reports.empty() || progress == reports) << "progress reports";
     }
 }
@@ -103,14 +103,16 @@ TEST(DialogChecks, firstFailingStepAnswersWithItsFocus) {
             {"1", "12", 9, "", past9, None},
             {"1", "9", 9, "", "Enter a filename!", None},
             {"1", "500000", 500000, "r.txt", "", None},
-            // A page total the window could not read is 0: every span is refused.
+            // A source without pages: every span is refused.
             {"1", "1", 0, nullptr, "1 is an invalid page number, the last page you can enter is 0",
              None},
+            {"1", "9", 9, "sub/r.txt", "A file name cannot contain \"/\".", Third},
         };
     for (const auto& [first, last, total, file, message, focus] : cases) {
         SCOPED_TRACE(first + ".." + last);
-        const auto error = file ? checkSaveRequest(first, last, total, file)
-                                : checkCopyRequest(first, last, total);
+        const auto checked = file ? checkSaveRequest(first, last, total, file)
+                                  : checkCopyRequest(first, last, total);
+        const auto* error = std::get_if<korvane::InputError>(&checked);
         EXPECT_EQ(error ? error->message : "", message) << "the message";
         EXPECT_EQ(error ? error->focus : None, focus) << "the focus";
     }
@@ -140,34 +142,85 @@ TEST(SaveResults, aFailingStepIsReportedAndOnlyAFinishedFileIsCommitted) {
         ScriptedFile file;
         file.failAt = failAt;
         file.reason = reason;
-        EXPECT_EQ(saveResults(file, pages, 1, 2), answer) << "the answer";
+        EXPECT_EQ(saveResults(file, pages, korvane::search::pagesNamed(1, 2, 2)), answer)
+            << "the answer";
         EXPECT_EQ(file.written, written) << "written";
         EXPECT_EQ(file.committed, committed) << "committed";
         EXPECT_EQ(file.cancelled, cancelled) << "cancelled";
     }
 }
 
-TEST(ReplacingFile, replacesTheTargetOnlyWhenTheWholeFileIsWritten) {
-    namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / ("korvane-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    const fs::path target = folder / "r.txt";
+struct ReplacingFileTest : testing::Test {
+    void SetUp() override { std::filesystem::create_directories(folder); }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+    std::string contents(const std::filesystem::path& file) const {
+        return (std::stringstream() << std::ifstream(file).rdbuf()).str();
+    }
+    long entries() const { return std::distance(std::filesystem::directory_iterator(folder), {}); }
+    // Saves pages " 1" and " 2" to `target`: the answer saveResults gives.
+    std::string save(const std::filesystem::path& target,
+                     const ResultsWriter& write = writeResults) {
+        ReplacingFile file(target.string());
+        return saveResults(file, pages, korvane::search::pagesNamed(1, 2, 2), {}, write);
+    }
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("korvane-" + std::to_string(getpid()));
+    const LiteralPages pages{std::vector<std::string>{" 1", " 2"}};
+    const std::string saved = header + " 1\r\n 2\r\n";
+};
+
+TEST_F(ReplacingFileTest, replacesTheTargetOnlyWhenTheWholeFileIsWritten) {
+    const auto target = folder / "r.txt";
     std::ofstream(target) << "the user's work";
-    const auto contents = [&] {
-        return (std::stringstream() << std::ifstream(target).rdbuf()).str();
-    };
-    const auto entries = [&] { return std::distance(fs::directory_iterator(folder), {}); };
-    const LiteralPages pages(std::vector<std::string>{" 1", " 2"});
-    ReplacingFile failed(target.string());
-    saveResults(failed, pages, 1, 2, {},
-                [](const auto&, double, double, const ByteSink& sink, const auto&) {
-                    return sink("half a file"), false;
-                });
-    EXPECT_EQ(contents(), "the user's work");
+    save(target, [](const auto&, const auto&, const ByteSink& sink, const auto&) {
+        return sink("half a file"), false;
+    });
+    EXPECT_EQ(contents(target), "the user's work");
     EXPECT_EQ(entries(), 1) << "a staged file was left";
-    ReplacingFile saved(target.string());
-    EXPECT_EQ(saveResults(saved, pages, 1, 2), "");
-    EXPECT_EQ(contents(), header + " 1\r\n 2\r\n");
+    EXPECT_EQ(save(target), "");
+    EXPECT_EQ(contents(target), saved);
     EXPECT_EQ(entries(), 1) << "a staged file was left";
-    fs::remove_all(folder);
+}
+
+// The staged file's own name must fit beside a name that already takes all
+// the room a file system gives one.
+TEST_F(ReplacingFileTest, aNameOfEveryLengthIsSavedAndThenReplaced) {
+    for (const std::size_t length : {1, 248, 249, 255}) {
+        SCOPED_TRACE(length);
+        const auto target = folder / std::string(length, 'n');
+        EXPECT_EQ(save(target), "") << "the first save";
+        std::ofstream(target) << "old";
+        EXPECT_EQ(save(target), "") << "the replacement";
+        EXPECT_EQ(contents(target), saved);
+        std::filesystem::remove(target);
+    }
+}
+
+// A replaced file keeps its permissions, and a link keeps pointing at the
+// file it named, now replaced; a folder or a file the user made read-only is
+// refused before anything is written.
+TEST_F(ReplacingFileTest, whatIsReplacedKeepsItsPermissionsAndLinksWhatIsRefusedIsLeft) {
+    namespace fs = std::filesystem;
+    const auto kept = folder / "kept.txt";
+    std::ofstream(kept) << "old";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(save(kept), "");
+    EXPECT_EQ(fs::status(kept).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    const auto link = folder / "link.txt";
+    fs::create_symlink(kept, link);
+    std::ofstream(kept) << "old";
+    EXPECT_EQ(save(link), "");
+    EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
+    EXPECT_EQ(contents(kept), saved);
+
+    fs::create_directory(folder / "sub");
+    const auto readOnly = folder / "read-only.txt";
+    std::ofstream(readOnly) << "old";
+    fs::permissions(readOnly, fs::perms::owner_read);
+    EXPECT_EQ(save(folder / "sub"), "Is a directory");
+    if (getuid() != 0) { // root may write any file
+        EXPECT_EQ(save(readOnly), "Permission denied");
+    }
+    EXPECT_EQ(contents(readOnly), "old");
+    EXPECT_EQ(entries(), 4) << "a staged file was left";
 }

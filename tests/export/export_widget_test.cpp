@@ -1,12 +1,15 @@
-// The copy and save dialogs driven like a user from the main window's buttons
-// and menu items: filled, left each way, and read back from the clipboard and
-// the files; the replace question, drives and folders, and failures reported
-// without harm.
+// The copy and save dialogs, hosted by a stand-in for the main window (its
+// two buttons and status line) and driven like a user: filled, left each way,
+// and read back from the clipboard and the files; the replace question,
+// drives and folders, and failures reported without harm.
 #include "export/directory_list.h"
 #include "export/drive_source.h"
 #include "export/export_commands.h"
-#include "tests/app/window_fixture.h"
+#include "search/bounds.h"
+#include "search/range_search.h"
+#include "tests/widget_test_support.h"
 
+#include <memory>
 #include <new>
 #include <stdexcept>
 
@@ -19,22 +22,50 @@ QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-struct ExportTest : WindowTest {
+// frmMain as the dialogs meet it: disabled while one is open, its C&opy and
+// &Save buttons taking the focus back, its status line, and the pages of a
+// search.
+struct ExportTest : ::testing::Test, Controls {
     void SetUp() override {
-        WindowTest::SetUp();
+        host = std::make_unique<QWidget>();
+        root = host.get();
+        auto* layout = new QVBoxLayout(host.get());
+        auto* lblSearch = new QLabel(QStringLiteral("Search Completed..."), host.get());
+        lblSearch->setObjectName("lblSearch");
+        layout->addWidget(lblSearch);
+        commands = new ExportCommands(host.get(), pages, lblSearch);
+        for (auto [name, command] : {std::pair{"cmdSave", &ExportCommands::cmdSave_Click},
+                                     {"cmdCopy", &ExportCommands::cmdCopy_Click}}) {
+            auto* button = new QPushButton(QString::fromLatin1(name), host.get());
+            button->setObjectName(QString::fromLatin1(name));
+            layout->addWidget(button);
+            QObject::connect(button, &QPushButton::clicked, commands, command);
+        }
+        host->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
         // Stands for what the user copied last: only a copy may replace it.
         QGuiApplication::clipboard()->setText(QStringLiteral("the user's"));
     }
-    QString clipboard() const { return QGuiApplication::clipboard()->text(); }
-    // A new search in place of the one before.
-    void searchAgain(const QString& from, const QString& to) {
-        click("cmdClear");
-        search(from, to);
+    void TearDown() override { host.reset(); }
+
+    // The pages of a search from..to, in place of those before.
+    void search(const char* from, const char* to) {
+        korvane::search::runSearch(
+            std::get<korvane::search::SearchRange>(korvane::search::validateBounds(from, to)),
+            pages);
     }
-    Controls openCopy() const { return openFrom(w->mnuCopy, "frmCopy"); }
+    QString pageText(int k) const { return QString::fromStdString(pages.page(k)); }
+    QString clipboard() const { return QGuiApplication::clipboard()->text(); }
+    Controls open(const char* button, const char* name) const {
+        click(button);
+        const Controls window = shownWindow(name);
+        EXPECT_TRUE(window.becomesActive()) << name << " is active";
+        return window;
+    }
+    Controls openCopy() const { return open("cmdCopy", "frmCopy"); }
     // Opens the save dialog, in `dir` when one is given.
     Controls openSave(const QString& dir = {}) const {
-        Controls save = openFrom(w->mnuSave, "Save");
+        Controls save = open("cmdSave", "Save");
         if (!dir.isEmpty())
             save.get<DirectoryList>("Directory")->setPath(QStorageInfo(dir).rootPath(), dir);
         return save;
@@ -43,42 +74,44 @@ struct ExportTest : WindowTest {
     static QString press(const Controls& dialog, const char* button,
                          std::initializer_list<std::pair<const char*, const char*>> typed = {}) {
         for (const auto& [box, text] : typed)
-            dialog.get<QLineEdit>(box)->setText(text);
+            dialog.get<QLineEdit>(box)->setText(QString::fromUtf8(text));
         dialog.get(button)->setFocus();
         return catchMessage([&] { dialog.click(button); }).text;
     }
-    // The results file of pages first..last of the search on view.
+    // The results file of pages first..last.
     QByteArray resultsFile(int first, int last) const {
         QByteArray file = header;
         for (int k = first; k <= last; ++k)
             file += pageText(k).toLatin1() + "\r\n";
         return file;
     }
+
+    std::unique_ptr<QWidget> host;
+    korvane::search::PageStore pages;
+    ExportCommands* commands = nullptr;
 };
 
-// Each opening route, left by Escape, the frame's close button or Enter on
-// the focused Close, gives the main window back with its focus and the
-// clipboard as it was.
-TEST_F(ExportTest, bothDialogsOpenFromTheirButtonAndMenuItemAndCloseEachWay) {
+// Each dialog, left by Escape, the frame's close button or Enter on the
+// focused Close, gives the main window back with its focus and the clipboard
+// as it was.
+TEST_F(ExportTest, bothDialogsOpenOverTheMainWindowAndCloseEachWay) {
     search("0", "30");
     enum Leave { Escape, CloseButton, EnterOnClose };
-    const std::tuple<const char*, std::function<void()>, const char*, Leave> rows[] = {
-        {"C&opy, Escape", [&] { click("cmdCopy"); }, "frmCopy", Escape},
-        {"menu &Copy, close button", [&] { w->mnuCopy->trigger(); }, "frmCopy", CloseButton},
-        {"C&opy, Enter on Close", [&] { click("cmdCopy"); }, "frmCopy", EnterOnClose},
-        {"&Save, Escape", [&] { click("cmdSave"); }, "Save", Escape},
-        {"menu &Save, close button", [&] { w->mnuSave->trigger(); }, "Save", CloseButton},
-        {"&Save, Enter on Close", [&] { click("cmdSave"); }, "Save", EnterOnClose},
+    const std::tuple<const char*, const char*, const char*, Leave> rows[] = {
+        {"C&opy, Escape", "cmdCopy", "frmCopy", Escape},
+        {"C&opy, close button", "cmdCopy", "frmCopy", CloseButton},
+        {"C&opy, Enter on Close", "cmdCopy", "frmCopy", EnterOnClose},
+        {"&Save, Escape", "cmdSave", "Save", Escape},
+        {"&Save, close button", "cmdSave", "Save", CloseButton},
+        {"&Save, Enter on Close", "cmdSave", "Save", EnterOnClose},
     };
-    for (const auto& [name, open, dialogName, leave] : rows) {
+    for (const auto& [name, button, dialogName, leave] : rows) {
         SCOPED_TRACE(name);
         const bool copy = dialogName == std::string("frmCopy");
         const QString before = text("lblSearch");
-        open();
-        const Controls dialog = shownWindow(dialogName);
-        ASSERT_TRUE(dialog.becomesActive());
+        const Controls dialog = open(button, dialogName);
         EXPECT_EQ(dialog.defaultButton(), copy ? "cmdCopy" : "cmdSave");
-        EXPECT_FALSE(w->isEnabled()) << "the main window waits";
+        EXPECT_FALSE(host->isEnabled()) << "the main window waits";
         EXPECT_EQ(text("lblSearch"), copy ? "Copying..." : before);
         EXPECT_EQ(red("lblSearch"), copy) << "red while copying";
         if (leave == EnterOnClose)
@@ -103,7 +136,7 @@ TEST_F(ExportTest, copyTakesAllOfASmallResultAndASpanOfALargeOne) {
     copy.click("cmdCopy");
     EXPECT_EQ(clipboard(), pageText(1) + pageText(2) + pageText(3) + pageText(4) + pageText(5));
 
-    searchAgain("0", "3000000"); // 1358 pages
+    search("0", "3000000"); // 1358 pages
     copy = openCopy();
     EXPECT_FALSE(copy.checked("chkCopy"));
     EXPECT_FALSE(copy.enabled("chkCopy"));
@@ -120,7 +153,7 @@ TEST_F(ExportTest, copyTakesAllOfASmallResultAndASpanOfALargeOne) {
     EXPECT_EQ(clipboard(), pageText(1357) + pageText(1358));
     EXPECT_EQ(text("lblSearch"), "Copy Completed...");
 
-    searchAgain("0", "400000"); // 181 pages
+    search("0", "400000"); // 181 pages
     copy = openCopy();
     EXPECT_TRUE(copy.checked("chkCopy"));
     copy.get<QCheckBox>("chkCopy")->setChecked(false);
@@ -152,11 +185,9 @@ TEST_F(ExportTest, untickingAllPagesGivesBothBoxesBack) {
     }
 }
 
-// After Clear the menu's "&Save" and "&Copy" export the one empty page 1 that
-// the page total announces.
-TEST_F(ExportTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
-    search("0", "100000");
-    click("cmdClear");
+// With no search (or after Clear) the one empty page 1 is what there is to
+// export.
+TEST_F(ExportTest, saveAndCopyWithoutResultsExportTheOneEmptyPage) {
     QTemporaryDir dir;
     const Controls save = openSave(dir.path());
     EXPECT_EQ(press(save, "cmdSave"), "");
@@ -195,13 +226,14 @@ TEST_F(ExportTest, saveOpensOnTheCurrentDirectoryChecksTheSpanAndKeepsItsChoices
     EXPECT_EQ(save.text("ProgressBar1"), "100%");
     EXPECT_EQ(press(save, "cmdSave", {{"Filename", "Résultats – 素数.txt"}}), "");
     EXPECT_EQ(readFile(dir.filePath(QStringLiteral("Résultats – 素数.txt"))), resultsFile(1, 5));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2) << "no stray temporary file";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "no stray temporary file";
     save.click("cmdCancel");
 
-    searchAgain("0", "30000");
+    search("0", "30000");
     save = openSave();
     EXPECT_TRUE(save.checked("chkPages"));
-    const QByteArray total = text("lblPageTotal").toLatin1();
+    const QByteArray total = QByteArray::number(qulonglong(pages.pageCount()));
     save.expectTexts({{"txtTo", total.constData()},
                       {"Filename", "Résultats – 素数.txt"},
                       {"ProgressBar1", "0%"}});
@@ -237,35 +269,42 @@ TEST_F(ExportTest, theReplaceQuestionKeepsTheFileUnlessAnsweredYes) {
     }
 }
 
-// A write that fails, even at a folder's name, is reported without the
-// replace question. A save or a copy the engine cannot finish leaves no file
-// and the clipboard as it was, and the next one works.
+// A write that fails, even at a folder's name, is reported with its reason
+// and without the replace question. A save or a copy the engine cannot finish
+// leaves no file and the clipboard as it was, and the next one works.
 TEST_F(ExportTest, aSaveOrCopyThatFailsIsReportedAndLeavesFilesAndClipboardAsTheyWere) {
     search("0", "30");
     QTemporaryDir dir;
-    ASSERT_TRUE(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
-    const Controls save = openSave(dir.path());
-    for (const char* name : {"missing/r.txt", "plain/r.txt", "folder"}) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath("folder") && QDir(dir.path()).mkpath("gone"));
+    Controls save = openSave(dir.filePath("gone"));
+    ASSERT_TRUE(QDir(dir.filePath("gone")).removeRecursively());
+    const std::pair<const char*, QString> rows[] = {
+        {"a folder that has gone", dir.filePath("gone/r.txt")},
+        {"a folder's own name", dir.filePath("folder")},
+    };
+    for (const auto& [name, path] : rows) {
         SCOPED_TRACE(name);
-        const QString text = press(save, "cmdSave", {{"Filename", name}});
-        const QString start = "The results could not be saved to \"" + dir.filePath(name) + "\".";
+        if (path.endsWith("folder"))
+            save = openSave(dir.path());
+        const QString text =
+            press(save, "cmdSave", {{"Filename", qPrintable(QFileInfo(path).fileName())}});
+        const QString start = "The results could not be saved to \"" + path + "\".";
         EXPECT_TRUE(text.startsWith(start)) << text;
-        EXPECT_GT(text.size(), start.size() + 15) << "the reason is given";
+        EXPECT_GT(text.size(), start.size() + 12) << "the reason is given";
+        EXPECT_FALSE(text.contains("nknown error")) << text;
         EXPECT_EQ(save.text("ProgressBar1"), "0%");
     }
-    auto* commands = partOf<ExportCommands>(w.get());
     ExportCommands::Engine failing;
-    failing.writeResults = [](const auto&, double, double, const auto& sink, const auto&) -> bool {
+    failing.writeResults = [](const auto&, const auto&, const auto& sink, const auto&) -> bool {
         sink("half a file");
         throw std::runtime_error("the library gave up.");
     };
-    failing.joinPages = [](const auto&, double, double) -> std::string { throw std::bad_alloc(); };
+    failing.joinPages = [](const auto&, const auto&) -> std::string { throw std::bad_alloc(); };
     commands->setEngine(failing);
     EXPECT_EQ(press(save, "cmdSave", {{"Filename", "r.txt"}}),
               "The save could not be completed: the library gave up.");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              (QStringList{"folder", "plain"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"folder"}));
     save.click("cmdCancel");
     EXPECT_EQ(catchMessage([&] { openCopy().click("cmdCopy"); }).text,
               "The copy could not be completed: not enough memory.");
@@ -278,6 +317,56 @@ TEST_F(ExportTest, aSaveOrCopyThatFailsIsReportedAndLeavesFilesAndClipboardAsThe
     EXPECT_EQ(clipboard(), "2 3 5 7 11 13 17 19 23 29");
 }
 
+// A name as long as the file system allows is saved, and replaced as often.
+TEST_F(ExportTest, aFileWithTheLongestNameIsReplacedLikeAnyOther) {
+    search("0", "30");
+    QTemporaryDir dir;
+    const QString name = QString(251, u'n') + ".txt"; // 255 bytes
+    const Controls save = openSave(dir.path());
+    EXPECT_EQ(press(save, "cmdSave", {{"Filename", qPrintable(name)}}), "") << "the first save";
+    QFile(dir.filePath(name)).open(QIODevice::WriteOnly | QIODevice::Truncate);
+    const SeenMessage seen =
+        catchMessage([&] { save.click("cmdSave"); }, clickButton(QMessageBox::Yes));
+    EXPECT_TRUE(seen.text.endsWith("already exists. Replace it?")) << "and nothing after it";
+    EXPECT_EQ(readFile(dir.filePath(name)), resultsFile(1, 1));
+}
+
+// The location reads as a path, one separator between folder and name even
+// at the root; a name holding "/" is refused before anything is written, and
+// the user is sent back to it.
+TEST_F(ExportTest, theLocationNeverDoublesItsSeparatorAndANameWithASlashIsRefused) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("sub"));
+    const Controls save = openSave();
+    save.get<DirectoryList>("Directory")->setPath("/", "/");
+    EXPECT_EQ(save.text("txtLocation"), "/Results.txt");
+    save.get<DirectoryList>("Directory")->setPath(QStorageInfo(dir.path()).rootPath(), dir.path());
+    const SeenMessage seen = catchMessage([&] {
+        save.get<QLineEdit>("Filename")->setText("sub/r.txt");
+        save.click("cmdSave");
+    });
+    EXPECT_EQ(seen.text, "A file name cannot contain \"/\".");
+    EXPECT_EQ(seen.title, "Korvane 6");
+    EXPECT_EQ(seen.buttons, "OK");
+    EXPECT_TRUE(save.focusIs("Filename"));
+    EXPECT_EQ(QDir(dir.filePath("sub")).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Escape in the open drive list closes the list alone; the dialog stays.
+TEST_F(ExportTest, escapeInTheOpenDriveListClosesOnlyTheList) {
+    const Controls save = openSave();
+    auto* drives = save.get<QComboBox>("Drives");
+    drives->setFocus();
+    drives->showPopup();
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    // Through the window system, where the dialog's own shortcuts are looked up.
+    QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+    QTest::qWait(50);
+    EXPECT_TRUE(save.root->isVisible()) << "the dialog stays";
+    EXPECT_FALSE(host->isEnabled());
+}
+
 // The drive list is read again at every opening: an unreadable drive is left
 // out, one mounted since is offered, and one that went away since is refused.
 // Folders open by a double-click or by Enter, and the location follows; a
@@ -288,7 +377,7 @@ TEST_F(ExportTest, drivesReadAtEachOpeningAndFoldersAreChosenByMouseAndKeys) {
     ASSERT_TRUE(QDir(b.path()).mkpath("sub/inner"));
     const QString here = QStorageInfo(QDir::currentPath()).rootPath();
     QStringList mounted{b.path(), "/no-such-drive"};
-    partOf<ExportCommands>(w.get())->setDriveSource([&] { return mounted; });
+    commands->setDriveSource([&] { return mounted; });
     const auto offered = [](const QComboBox* drives, QStringList expected) {
         QStringList roots;
         for (int i = 0; i < drives->count(); ++i)
