@@ -242,15 +242,8 @@ int PageNavigator::pageCount() const {
 }
 
 bool PageNavigator::showPageSelecting(int k, int column, int length) {
-    const std::optional<QString> text = makePage(k);
-    if (!text)
+    if (!showPage(k))
         return false;
-    {
-        const QSignalBlocker quiet(Slider1); // the page is made already
-        Slider1->setValue(k);
-    }
-    lblPageNow->setText(wholeText(k));
-    showMadePage(k, *text);
     QTextCursor selection(txtPrimes->document());
     selection.setPosition(column);
     selection.setPosition(column + length, QTextCursor::KeepAnchor);

@@ -38,7 +38,7 @@ class PageNavigator : public QObject {
     void resetGoTo();
     // The number of pages the slider spans.
     int pageCount() const;
-    // Moves to page k as Go To does, then selects `length` characters from
+    // Moves to page k as every control does, then selects `length` characters from
     // `column` and scrolls them into view; false when the page could not be
     // made (reported, the view left as it was).
     bool showPageSelecting(int k, int column, int length);
