@@ -28,6 +28,7 @@ struct Tally {
     std::uint64_t gap = 0;
     std::uint64_t gapStart = 0;
     std::vector<std::uint64_t> intervals;
+    unsigned threads = 1; // that walked it
 };
 
 // The first number of each interval after the first, for `count` intervals.
@@ -120,7 +121,8 @@ std::optional<Tally> tallyRange(const CoveredRange& r, const std::vector<std::ui
                                 const StatisticsOptions& options) {
     Tally lower;
     lower.intervals.assign(starts.size() + 1, 0);
-    if (r.last - r.first < std::max<std::uint64_t>(options.parallelFrom, 2)) {
+    // Three numbers at least, so that each thread has one.
+    if (!spansAtLeast(r.first, r.last, std::max<std::uint64_t>(options.parallelFrom, 3))) {
         if (!tallyStretch(lower, r.first, r.last, starts, options.cancel))
             return std::nullopt;
         return lower;
@@ -149,6 +151,7 @@ std::optional<Tally> tallyRange(const CoveredRange& r, const std::vector<std::ui
     if (!lowerDone || !upperDone)
         return std::nullopt;
     append(lower, upper);
+    lower.threads = 2;
     return lower;
 }
 
@@ -171,14 +174,17 @@ class Real {
 
 static_assert(sizeof(unsigned long) >= sizeof(std::uint64_t), "mpfr_set_ui takes a 64-bit prime");
 
-// li(n) = Ei(ln n), taken as 0 below 2 (the range's own rule for 0 and 1).
-Real logIntegral(std::uint64_t n) {
+// li(n + after) = Ei(ln(n + after)), taken as 0 below 2 (the range's own
+// rule for 0 and 1). `after` is 0 or 1: the end of the last interval lies one
+// past `last`, which may be the largest 64-bit number a range can reach.
+Real logIntegral(std::uint64_t n, unsigned after = 0) {
     Real li;
-    if (n < 2) {
+    if (n + after < 2) {
         mpfr_set_zero(li.get(), 1);
         return li;
     }
     mpfr_set_ui(li.get(), n, MPFR_RNDN);
+    mpfr_add_ui(li.get(), li.get(), after, MPFR_RNDN);
     mpfr_log(li.get(), li.get(), MPFR_RNDN);
     mpfr_eint(li.get(), li.get(), MPFR_RNDN);
     return li;
@@ -192,18 +198,19 @@ double difference(const Real& high, const Real& low) {
 
 void predict(RangeStatistics& s, const std::vector<std::uint64_t>& starts) {
     const CoveredRange& r = s.range;
-    // The intervals' ends are the next one's start; the last ends at `last`,
-    // so that the predictions add up to li(last) - li(first).
+    // Each interval's share is li over exactly the numbers it holds: it ends
+    // where the next begins, and the last just after `last`.
     std::vector<Real> li;
     li.push_back(logIntegral(r.first));
     for (const std::uint64_t start : starts)
         li.push_back(logIntegral(start));
-    li.push_back(logIntegral(r.last));
+    li.push_back(logIntegral(r.last, 1));
     for (std::size_t i = 0; i + 1 < li.size(); ++i)
         s.intervalPredicted.push_back(difference(li[i + 1], li[i]));
 
     Real p;
-    mpfr_sub(p.get(), li.back().get(), li.front().get(), MPFR_RNDN);
+    const Real atLast = logIntegral(r.last);
+    mpfr_sub(p.get(), atLast.get(), li.front().get(), MPFR_RNDN);
     s.predicted = mpfr_get_d(p.get(), MPFR_RNDN);
     Real rounded;
     mpfr_round(rounded.get(), p.get());
@@ -239,6 +246,7 @@ std::optional<RangeStatistics> computeStatistics(const CoveredRange& range,
     s.gapStart = t->gapStart;
     s.gapEnd = t->gap > 0 ? t->gapStart + t->gap : 0;
     s.intervalPrimes = t->intervals;
+    s.threads = t->threads;
     predict(s, starts);
     // MPFR keeps the constants li needs in caches of the calling thread; the
     // window counts on a thread that ends after one call and would lose them.

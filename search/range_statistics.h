@@ -26,7 +26,8 @@ struct RangeStatistics {
     // The range cut into intervals (50, or one per number when it holds fewer):
     // interval i holds the n with floor(count * (n - first) / numbers) = i.
     std::vector<std::uint64_t> intervalPrimes;
-    std::vector<double> intervalPredicted; // li's count for each; they add up to `predicted`
+    // li's count for each, li(end) - li(start) over exactly its numbers.
+    std::vector<double> intervalPredicted;
     // li(last) - li(first), li taken as 0 at 0 and 1.
     double predicted = 0;
     // The same rounded to a whole number, and 100 * (count - P) / P, both
@@ -34,6 +35,7 @@ struct RangeStatistics {
     // digits of a double.
     std::uint64_t predictedWhole = 0;
     std::optional<double> deviationPercent; // none when P is 0
+    unsigned threads = 1;                   // that walked the range
 };
 
 struct StatisticsOptions {
