@@ -1,8 +1,8 @@
 // The statistics of a searched range: known counts, the intervals' rule, the
 // two threads' joint at the middle, and li near 1E+19 where doubles fail.
 #include "search/bounds.h"
-#include "search/range_statistics.h"
 #include "search/search_plan.h"
+#include "stats/statistics_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <numeric>
 
 using namespace korvane::search;
+using namespace korvane::stats;
 
 namespace {
 
