@@ -3,6 +3,7 @@
 // from the walk and the plan so each piece reads on its own.
 #include "search/range_search.h"
 
+#include "common/number_text.h"
 #include "search/page_walk.h"
 #include "search/search_plan.h"
 
@@ -185,6 +186,10 @@ SearchOutcome runSearch(const SearchRange& range, PageStore& store, const Progre
         out.percentDone = reporter.percentAt(part.lastPrime);
     store.finishFill(pages, part.lastPrime, c.textLen, std::move(part.openText));
     return out;
+}
+
+std::string rangeText(const CoveredRange& range) {
+    return korvane::decimalDigits(range.first) + " to " + korvane::decimalDigits(range.last);
 }
 
 } // namespace korvane::search

@@ -8,6 +8,7 @@
 #include "search/page_store.h"
 
 #include <functional>
+#include <string>
 
 namespace korvane::search {
 
@@ -18,6 +19,9 @@ struct CoveredRange {
     std::uint64_t last = 0;
     bool stoppedEarly = false;
 };
+
+// The range as "0 to 1000000".
+std::string rangeText(const CoveredRange& range);
 
 struct SearchOutcome {
     SearchRange range; // what was asked for: From rounded up, To's whole part

@@ -18,13 +18,9 @@ std::string twoDecimals(double x) {
     return out;
 }
 
-std::string rangeText(const CoveredRange& range) {
-    return decimalDigits(range.first) + " to " + decimalDigits(range.last);
-}
-
 StatisticsText describe(const RangeStatistics& s) {
     StatisticsText t;
-    t.range = rangeText(s.range);
+    t.range = search::rangeText(s.range);
     t.count = decimalDigits(s.primeCount);
     t.twins = decimalDigits(s.twinPairs);
     t.triplets = decimalDigits(s.constellations.triplets);

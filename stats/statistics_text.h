@@ -16,9 +16,6 @@ struct StatisticsText {
 };
 StatisticsText describe(const RangeStatistics& s);
 
-// The range as "0 to 1000000".
-std::string rangeText(const CoveredRange& range);
-
 // x with two decimals ("12.74"); a value that rounds to zero is "0.00", unsigned.
 std::string twoDecimals(double x);
 

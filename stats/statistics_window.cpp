@@ -149,7 +149,7 @@ void StatisticsWindow::open(const CoveredRange& range) {
 }
 
 void StatisticsWindow::showCounting(const CoveredRange& range) {
-    lblRange->setText(qText(rangeText(range)));
+    lblRange->setText(qText(korvane::search::rangeText(range)));
     lblStoppedEarly->setVisible(range.stoppedEarly);
     for (QLabel* label : values_)
         if (label != lblRange)
