@@ -111,12 +111,13 @@ sanitized_tests() {
         unit_tests build-sanitize
 }
 
-# The search engine splits a large range between two threads.
+# The search engine and the statistics split a large range between two threads.
 thread_sanitized_tests() {
     cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVANE_TSAN=ON \
         -DKORVANE_BUILD_GUI=OFF -DKORVANE_BUILD_TESTS=ON -DKORVANE_WERROR=ON
-    cmake --build build-tsan -j"$JOBS" --target search_tests
+    cmake --build build-tsan -j"$JOBS" --target search_tests stats_tests
     TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/search/search_tests --gtest_brief=1
+    TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/stats/stats_tests --gtest_brief=1
 }
 
 fuzz() {

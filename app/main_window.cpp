@@ -9,7 +9,7 @@
 #include "search/find_window.h"
 #include "search/page_navigator.h"
 #include "search/search_frame.h"
-#include "search/statistics_window.h"
+#include "stats/statistics_window.h"
 #include "ui/default_button.h"
 #include "ui/named.h"
 

@@ -13,6 +13,12 @@ namespace korvane::search {
 // below it a second thread costs more than it saves.
 inline constexpr std::uint64_t twoThreadsFrom = 20'000'000;
 
+// Whether [first, last] holds at least `numbers` whole numbers, both ends
+// counted: the test for sharing a stretch between two threads.
+constexpr bool spansAtLeast(std::uint64_t first, std::uint64_t last, std::uint64_t numbers) {
+    return last >= first && (numbers == 0 || last - first >= numbers - 1);
+}
+
 // Called with each batch of ascending primes [p, p + n); false ends the walk.
 using PrimeBatchFn = std::function<bool(const std::uint64_t* p, std::size_t n)>;
 

@@ -100,7 +100,8 @@ SearchPlan planSearch(const SearchRange& range, const SearchLimits& limits) {
     plan.likelyEnd = range.last - plannedEnd > rest ? plannedEnd + rest : range.last;
     // The open page of 11-digit primes is always walked by one thread.
     plan.parallelEnd = std::min(plannedEnd, firstEndlessPrime - 1);
-    if (!planned || plan.parallelEnd < first + 3 || plan.parallelEnd - first < limits.parallelFrom)
+    if (!planned || plan.parallelEnd < first + 3 ||
+        !spansAtLeast(first, plan.parallelEnd, limits.parallelFrom))
         return plan;
     const double span = static_cast<double>(plan.parallelEnd - first);
     plan.split = true;

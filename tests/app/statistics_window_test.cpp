@@ -1,9 +1,12 @@
 // The statistics window: the figures and the chart of a search, the
 // clipboard, the ways back, and a count that fails or comes too late. When the
 // menu offers it is checked with the search tab's other commands.
-#include "search/prime_chart.h"
-#include "search/statistics_window.h"
+#include "stats/gap_chart.h"
+#include "stats/prime_chart.h"
+#include "stats/statistics_window.h"
 #include "tests/app/window_fixture.h"
+
+#include <QTabWidget>
 
 #include <atomic>
 #include <memory>
@@ -12,6 +15,7 @@
 namespace {
 
 using namespace korvane::search;
+using namespace korvane::stats;
 
 struct StatisticsTest : WindowTest {
     // Opens the window from the menu; with `figures`, waits until they are shown.
@@ -53,11 +57,26 @@ TEST_F(StatisticsTest, showsTheFiguresOfZeroToAMillionUnderTheirCaptions) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return stats.text("lblCount") != "Counting..."; }));
     // clang-format off
     stats.expectTexts({{"lblRange", "0 to 1000000"}, {"lblCount", "78498"}, {"lblTwins", "8169"},
-        {"lblGap", "114"}, {"lblGapStart", "492113"}, {"lblGapEnd", "492227"},
+        {"lblTriplets", "2837"}, {"lblQuadruplets", "166"}, {"lblQuintuplets", "65"},
+        {"lblSextuplets", "5"}, {"lblCommonGap", "6 (13549 times)"}, {"lblGap", "114"}, {"lblGapStart", "492113"}, {"lblGapEnd", "492227"},
         {"lblAverageGap", "12.74"}, {"lblLogMiddle", "13.12"}, {"lblPredicted", "78628"},
         {"lblDeviation", "-0.16 %"}, {"cmdCopyPicture", "Copy Picture"}, {"cmdClose", "Close"}});
     // clang-format on
     EXPECT_FALSE(stats.get("lblStoppedEarly")->isVisible());
+    // The constellations stand below the twins, in order of size.
+    const char* column[] = {"lblTwins", "lblTriplets", "lblQuadruplets", "lblQuintuplets",
+                            "lblSextuplets"};
+    const char* captions[] = {"Twin prime pairs:", "Prime triplets:", "Prime quadruplets:",
+                              "Prime quintuplets:", "Prime sextuplets:"};
+    for (int i = 0; i < 5; ++i) {
+        QWidget* caption = stats.get(qPrintable(QString(column[i]) + "Caption"));
+        EXPECT_EQ(stats.text(qPrintable(QString(column[i]) + "Caption")), captions[i]);
+        if (i > 0) {
+            const QWidget* above = stats.get(qPrintable(QString(column[i - 1]) + "Caption"));
+            EXPECT_EQ(caption->x(), above->x()) << column[i];
+            EXPECT_GT(caption->y(), above->y()) << column[i];
+        }
+    }
     EXPECT_TRUE(stats.focusIs("cmdClose"));
     EXPECT_EQ(stats.defaultButton(), "cmdClose");
 }
@@ -98,9 +117,86 @@ TEST_F(StatisticsTest, theChartDrawsBarsAndLiSLineAndFillsTheWindow) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return chart->width() > before.width(); }));
     EXPECT_GT(chart->height(), before.height());
 
-    stats.click("cmdCopyPicture");
-    const QImage copied = QGuiApplication::clipboard()->image();
-    EXPECT_EQ(copied.size(), chart->picture().size());
+    // Copy Picture copies the chart on view.
+    auto* tabs = stats.get<QTabWidget>("tabCharts");
+    for (ChartView* onView : {static_cast<ChartView*>(chart),
+                              static_cast<ChartView*>(stats.get<GapChart>("picGaps"))}) {
+        SCOPED_TRACE(onView->objectName());
+        tabs->setCurrentWidget(onView);
+        stats.click("cmdCopyPicture");
+        EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_ARGB32),
+                  onView->picture().convertToFormat(QImage::Format_ARGB32));
+    }
+}
+
+// The gap chart's bars against a trial-division listing of 0 to 3000: the
+// gaps 2, 4, ... up to the largest, 34 (from 1327 to 1361), the gap of 1 left out.
+TEST_F(StatisticsTest, theGapChartHasABarForEachEvenGapUpToTheLargest) {
+    search("0", "3000");
+    const Controls stats = openStatistics();
+    std::vector<std::uint64_t> listed(17);
+    std::uint64_t previous = 0;
+    for (std::uint64_t n = 3; n <= 3000; n += 2) {
+        bool prime = true;
+        for (std::uint64_t d = 3; d * d <= n && prime; d += 2)
+            prime = n % d != 0;
+        if (!prime)
+            continue;
+        if (previous != 0)
+            ++listed[(n - previous) / 2 - 1];
+        previous = n;
+    }
+    auto* gaps = stats.get<GapChart>("picGaps");
+    EXPECT_EQ(gaps->bars(), listed);
+    EXPECT_EQ(gaps->accessibleName(), "How often each gap occurs");
+    EXPECT_TRUE(gaps->accessibleDescription().startsWith(
+        QStringLiteral("Times each gap between neighbouring primes occurs, by gap from 2 to 34: "
+                       "2: %1, 4: %2,")
+            .arg(listed[0])
+            .arg(listed[1])))
+        << gaps->accessibleDescription();
+}
+
+// Both charts on a light desktop, a dark one, and one whose text colour is
+// too faint against its background: the background is the palette's, and
+// the text stands out at least 4.5:1.
+TEST_F(StatisticsTest, bothChartsKeepTheirTextReadableOnLightAndDarkDesktops) {
+    search("0", "1000");
+    const Controls stats = openStatistics();
+    QPalette dark;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Highlight, QColor(40, 90, 160));
+    QPalette faint = dark;
+    faint.setColor(QPalette::Text, QColor(70, 70, 70));
+    const std::pair<const char*, QPalette> palettes[] = {
+        {"light", QApplication::palette()}, {"dark", dark}, {"faint text", faint}};
+    for (ChartView* chart : {static_cast<ChartView*>(stats.get<PrimeChart>("picChart")),
+                             static_cast<ChartView*>(stats.get<GapChart>("picGaps"))})
+        for (const auto& [name, colours] : palettes) {
+            SCOPED_TRACE(chart->objectName() + ", " + name);
+            chart->setPalette(colours);
+            EXPECT_EQ(chart->picture().pixelColor(1, 1), colours.color(QPalette::Base));
+            EXPECT_GE(contrastRatio(chart->textColour(), colours.color(QPalette::Base)), 4.5);
+            EXPECT_FALSE(chart->accessibleName().isEmpty());
+        }
+}
+
+// On a screen of 800 by 500 the window fits, its frame included; the charts
+// give up height before any figure does.
+TEST_F(StatisticsTest, theWindowFitsASmallScreenChartsGivingUpHeightFirst) {
+    search("0", "1000000");
+    const Controls stats = openStatistics();
+    // Made as small as it goes, the window keeps its own minimum.
+    stats.root->resize(1, 1);
+    QApplication::processEvents();
+    const QSize smallest = stats.root->size();
+    EXPECT_LE(smallest.width(), 800 - 16);
+    EXPECT_LE(smallest.height(), 500 - 40);
+    auto* chart = stats.get<PrimeChart>("picChart");
+    EXPECT_LT(chart->height(), chart->sizeHint().height()) << "the chart gave up height";
+    for (const char* name : {"lblRange", "lblSextuplets", "lblCommonGap", "lblDeviation"})
+        EXPECT_GE(stats.get(name)->height(), stats.get(name)->sizeHint().height()) << name;
 }
 
 TEST_F(StatisticsTest, escapeAndCloseReturnToTheMainWindow) {

@@ -1,6 +1,6 @@
 // The picture of a range's primes: bars, li's line, axes with a few ticks and
 // a legend, all from the palette so it follows a light or dark desktop.
-#include "search/prime_chart.h"
+#include "stats/prime_chart.h"
 
 #include "common/number_text.h"
 #include "ui/qt_text.h"
@@ -13,30 +13,12 @@
 
 using namespace korvane;
 
-namespace {
-
-// A step of 1, 2 or 5 times a power of ten that covers `most` in at most four.
-double tickStep(double most) {
-    double step = 1;
-    const double factors[] = {2, 2.5, 2};
-    for (int i = 0; most > 4 * step; ++i)
-        step *= factors[i % 3];
-    return step;
-}
-
-QString wholeText(double x) {
-    return qText(decimalDigits(static_cast<std::uint64_t>(std::llround(std::max(0.0, x)))));
-}
-
-} // namespace
-
-PrimeChart::PrimeChart(QWidget* parent) : QWidget(parent) {
+PrimeChart::PrimeChart(QWidget* parent) : ChartView(parent) {
     setAccessibleName(QStringLiteral("Chart of the primes in each interval of the range"));
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     clearFigures();
 }
 
-void PrimeChart::setFigures(const search::RangeStatistics& s) {
+void PrimeChart::setFigures(const stats::RangeStatistics& s) {
     counts_ = s.intervalPrimes;
     predicted_ = s.intervalPredicted;
     first_ = s.range.first;
@@ -62,58 +44,30 @@ void PrimeChart::clearFigures() {
     update();
 }
 
-QColor PrimeChart::barColour() const {
-    return palette().color(QPalette::Highlight);
-}
-
 QColor PrimeChart::lineColour() const {
     const int hue = barColour().hslHue();
-    const bool darkBackground = palette().color(QPalette::Base).lightness() < 128;
+    const bool darkBackground = backgroundColour().lightness() < 128;
     return QColor::fromHsl(hue < 0 ? 20 : (hue + 180) % 360, 230, darkBackground ? 175 : 95);
 }
 
-QImage PrimeChart::picture() const {
-    const qreal ratio = devicePixelRatioF();
-    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    QPainter painter(&image);
-    paint(painter);
-    return image;
-}
-
-void PrimeChart::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paint(painter);
-}
-
 void PrimeChart::paint(QPainter& painter) const {
-    const QPalette& colours = palette();
-    painter.fillRect(rect(), colours.color(QPalette::Base));
-    painter.setFont(font());
-    painter.setPen(colours.color(QPalette::Text));
-    if (counts_.empty()) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("Counting..."));
+    if (!paintBackground(painter, !counts_.empty(), QStringLiteral("Counting...")))
         return;
-    }
     double most = 1;
     for (std::size_t i = 0; i < counts_.size(); ++i)
         most = std::max({most, static_cast<double>(counts_[i]), predicted_[i]});
-    const double step = tickStep(most);
-    const double top = std::ceil(most / step) * step;
-
-    const QFontMetrics metrics(font());
-    const int left = metrics.horizontalAdvance(wholeText(top)) + 12;
-    const int line = metrics.height();
+    const ValueScale scale = valueScale(most);
+    const int left = valueLabelWidth(scale);
+    const int line = fontMetrics().height();
     const QRect plot(left, line + 14, width() - left - 12, height() - 2 * line - 26);
     if (plot.width() < 20 || plot.height() < 20)
         return;
 
     const double width = static_cast<double>(plot.width()) / static_cast<double>(counts_.size());
     const double gap = width >= 4 ? 1 : 0;
-    const auto yOf = [&](double value) { return plot.bottom() + 1 - value / top * plot.height(); };
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         const double x = plot.left() + static_cast<double>(i) * width;
-        const double y = yOf(static_cast<double>(counts_[i]));
+        const double y = yOf(plot, scale, static_cast<double>(counts_[i]));
         painter.fillRect(QRectF(x + gap, y, width - 2 * gap, plot.bottom() + 1 - y), barColour());
     }
 
@@ -122,39 +76,26 @@ void PrimeChart::paint(QPainter& painter) const {
     QPainterPath path;
     for (std::size_t i = 0; i < predicted_.size(); ++i) {
         const QPointF point(plot.left() + (static_cast<double>(i) + 0.5) * width,
-                            yOf(predicted_[i]));
+                            yOf(plot, scale, predicted_[i]));
         i == 0 ? path.moveTo(point) : path.lineTo(point);
     }
     // One interval has no neighbour to join: its prediction spans its bar.
     if (predicted_.size() == 1) {
-        path.moveTo(plot.left(), yOf(predicted_[0]));
-        path.lineTo(plot.right(), yOf(predicted_[0]));
+        path.moveTo(plot.left(), yOf(plot, scale, predicted_[0]));
+        path.lineTo(plot.right(), yOf(plot, scale, predicted_[0]));
     }
     painter.drawPath(path);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    paintAxes(painter, plot, top, step);
+    paintValueAxis(painter, plot, scale);
+    paintRangeTicks(painter, plot);
     paintLegend(painter, plot);
 }
 
-void PrimeChart::paintAxes(QPainter& painter, const QRect& plot, double top, double step) const {
-    const QColor text = palette().color(QPalette::Text);
+void PrimeChart::paintRangeTicks(QPainter& painter, const QRect& plot) const {
     const QFontMetrics metrics(font());
     const int line = metrics.height();
-    QColor grid = text;
-    grid.setAlpha(40);
-    for (double value = 0; value <= top + step / 2; value += step) {
-        const int y = plot.bottom() - static_cast<int>(std::lround(value / top * plot.height()));
-        painter.setPen(grid);
-        painter.drawLine(plot.left(), y, plot.right(), y);
-        painter.setPen(text);
-        painter.drawLine(plot.left() - 4, y, plot.left(), y);
-        painter.drawText(QRect(0, y - line / 2, plot.left() - 8, line),
-                         Qt::AlignRight | Qt::AlignVCenter, wholeText(value));
-    }
-    painter.drawLine(plot.bottomLeft(), plot.bottomRight());
-    painter.drawLine(plot.bottomLeft(), plot.topLeft());
-
+    painter.setPen(textColour());
     // The ends and the middle of the range, written in full as the pages write
     // primes, or in the shorter general form ("1E+19") where that is too wide.
     const int wide = plot.width() / 3;
@@ -196,14 +137,14 @@ void PrimeChart::paintLegend(QPainter& painter, const QRect& plot) const {
     const int y = 4;
     painter.fillRect(QRect(x, y + line / 4, swatch, line / 2), barColour());
     x += swatch + 4;
-    painter.setPen(palette().color(QPalette::Text));
+    painter.setPen(textColour());
     painter.drawText(QRect(x, y, metrics.horizontalAdvance(counted) + 2, line), Qt::AlignVCenter,
                      counted);
     x += metrics.horizontalAdvance(counted) + 14;
     painter.setPen(QPen(lineColour(), 2.5));
     painter.drawLine(x, y + line / 2, x + swatch, y + line / 2);
     x += swatch + 4;
-    painter.setPen(palette().color(QPalette::Text));
+    painter.setPen(textColour());
     painter.drawText(QRect(x, y, metrics.horizontalAdvance(predicted) + 2, line), Qt::AlignVCenter,
                      predicted);
 }

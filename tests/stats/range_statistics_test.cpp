@@ -1,7 +1,8 @@
 // The statistics of a searched range: known counts, the intervals' rule, the
 // two threads' joint at the middle, and li near 1E+19 where doubles fail.
 #include "search/bounds.h"
-#include "search/range_statistics.h"
+#include "search/search_plan.h"
+#include "stats/statistics_text.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <numeric>
 
 using namespace korvane::search;
+using namespace korvane::stats;
 
 namespace {
 
@@ -42,7 +44,8 @@ TEST(RangeStatistics, knownFiguresToAMillionOnOneThreadAndOnTwo) {
         EXPECT_EQ(s.predictedWhole, 78628u);
         const double predictedSum =
             std::accumulate(s.intervalPredicted.begin(), s.intervalPredicted.end(), 0.0);
-        EXPECT_NEAR(predictedSum, s.predicted, 1e-6);
+        EXPECT_NEAR(predictedSum, 78627.6215418732, 1e-6)
+            << "li(1000001): the shares end past 1000000";
     }
 }
 
@@ -80,6 +83,44 @@ TEST(RangeStatistics, smallRangesAgreeWithAListingOnOneThreadAndOnTwo) {
             s.intervalPrimes.resize(row.firstIntervals.size());
             EXPECT_EQ(s.intervalPrimes, row.firstIntervals) << "the first intervals";
         }
+}
+
+// Each interval's share of li covers exactly the numbers it holds, the last
+// one included (a share one number short drew the line down to the axis on
+// the last bar). Values from an independent evaluation of li.
+TEST(RangeStatistics, liSharesCoverEachIntervalsNumbers) {
+    const struct {
+        const char* name;
+        std::uint64_t first, last;
+        double firstShare, lastShare;
+    } rows[] = {
+        {"one number an interval: li(6) - li(5), li(30) - li(29)", 5, 29, 0.5876340805064493,
+         0.2954808496169935},
+        {"two numbers an interval: li(2) - li(0), li(100) - li(98)", 0, 99, 1.0451637801174928,
+         0.4352466722238600},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const RangeStatistics s = statistics(row.first, row.last);
+        ASSERT_FALSE(s.intervalPredicted.empty());
+        EXPECT_NEAR(s.intervalPredicted.front(), row.firstShare, 1e-12);
+        EXPECT_NEAR(s.intervalPredicted.back(), row.lastShare, 1e-12);
+    }
+}
+
+// A range of exactly 20,000,000 numbers is the first one shared by two
+// threads; by the search too.
+TEST(RangeStatistics, twoThreadsFromTwentyMillionNumbers) {
+    const struct {
+        std::uint64_t last;
+        unsigned threads;
+    } rows[] = {{19'999'998, 1}, {19'999'999, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.last);
+        const RangeStatistics s = computeStatistics({0, row.last, false}).value();
+        EXPECT_EQ(s.threads, row.threads) << "statistics";
+        EXPECT_EQ(planSearch({0, row.last}, {}).split, row.threads == 2) << "search";
+    }
 }
 
 TEST(RangeStatistics, fromSixAndAHalfToSevenAndAHalfCoversOnlySeven) {
