@@ -50,6 +50,7 @@ class MainWindow : public QMainWindow {
     QAction* mnuStatistics = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
+    QAction* mnuAboutQt = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include "ui/default_button.h"
 #include "ui/named.h"
+#include "ui/text_contrast.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -34,14 +35,13 @@ constexpr int vkDivide = 111;
 constexpr std::array specialFunctions{Special::Reciprocal, Special::Square, Special::SquareRoot,
                                       Special::Pi};
 
-// The display: read-only, right-aligned blue text, a little larger than the keys.
+// The display: read-only, right-aligned blue text (lighter on a dark palette),
+// a little larger than the keys.
 QLineEdit* makeDisplay(QWidget* parent) {
     auto* display = named(new QLineEdit(parent), "txtResult");
     display->setReadOnly(true);
     display->setAlignment(Qt::AlignRight);
-    QPalette blueText = display->palette();
-    blueText.setColor(QPalette::Text, Qt::blue);
-    display->setPalette(blueText);
+    setTextColour(display, QPalette::Text, QPalette::Base, Qt::blue);
     QFont larger = display->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.5);
     display->setFont(larger);

@@ -23,7 +23,8 @@ StatusColour statusColour(const QLabel* label) {
 void makeStatusLabel(QLabel* label) {
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(32, 32, 48));
+    // Dark enough for the red to read at 4.5 : 1, whatever the desktop's palette.
+    palette.setColor(QPalette::Window, QColor(12, 12, 20));
     label->setPalette(palette);
     label->setMargin(3);
 }

@@ -1,0 +1,39 @@
+// Every window of the program, found as a user finds them: the main window on
+// each of its tabs, then each window a menu item opens. Windows added later
+// are walked without a change here.
+#pragma once
+
+#include "tests/app/window_fixture.h"
+
+#include <functional>
+
+// Calls `visit` with each window while it is shown (the main window once per
+// tab, with `tab` 1..3; a secondary window with `tab` 0), then closes it. The
+// main window must hold a completed search, so that every item is on.
+inline void forEveryWindow(WindowTest& test, const std::function<void(QWidget*, int tab)>& visit) {
+    MainWindow* w = test.w.get();
+    for (int tab = 1; tab <= w->TabStrip1->count(); ++tab) {
+        test.showTab(tab);
+        visit(w, tab);
+    }
+    test.showTab(1);
+    // Items that change the search or end the program, and Qt's own box.
+    const QStringList passive = {"mnuExit", "mnuReset", "mnuClear", "mnuAboutQt"};
+    for (QMenu* menu : w->menuBar()->findChildren<QMenu*>()) {
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator() || item->menu() || passive.contains(item->objectName()))
+                continue;
+            EXPECT_TRUE(item->isEnabled()) << item->objectName() << " is on";
+            item->trigger();
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top == w || !top->isVisible() || qobject_cast<QMenu*>(top))
+                    continue;
+                SCOPED_TRACE(top->objectName().toStdString());
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(top));
+                visit(top, 0);
+                top->close();
+            }
+            EXPECT_TRUE(w->isEnabled()) << "back from " << item->objectName();
+        }
+    }
+}
