@@ -59,8 +59,9 @@ class TextColour : public QObject {
 } // namespace
 
 double contrastRatio(const QColor& first, const QColor& second) {
-    const auto [dark, light] = std::minmax(luminance(first), luminance(second));
-    return (light + 0.05) / (dark + 0.05);
+    const double a = luminance(first);
+    const double b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 QColor readableOn(const QColor& wanted, const QColor& background) {
