@@ -1,6 +1,7 @@
 // Every text of every window reads at 4.5 : 1 or better (WCAG AA) under the
 // default light palette and under a dark one: the text's colour against the
 // background actually drawn behind it.
+#include "tests/app/dark_palette.h"
 #include "tests/app/every_window.h"
 #include "ui/status_label.h"
 #include "ui/text_contrast.h"
@@ -8,28 +9,6 @@
 #include <iostream>
 
 namespace {
-
-// Fusion with dark window and base colours, as a dark desktop theme sets.
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230), dimmed(128, 128, 128);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
-                                       {QPalette::WindowText, text},
-                                       {QPalette::Base, base},
-                                       {QPalette::AlternateBase, window},
-                                       {QPalette::Text, text},
-                                       {QPalette::Button, QColor(60, 60, 64)},
-                                       {QPalette::ButtonText, text},
-                                       {QPalette::ToolTipBase, window},
-                                       {QPalette::ToolTipText, text},
-                                       {QPalette::Highlight, QColor(42, 110, 190)},
-                                       {QPalette::HighlightedText, text},
-                                       {QPalette::PlaceholderText, dimmed}})
-        dark.setColor(role, colour);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, dimmed);
-    return dark;
-}
 
 // The colour most of the area is painted in: the background behind the text.
 QColor dominant(const QImage& image, const QRect& area) {

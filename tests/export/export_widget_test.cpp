@@ -152,22 +152,6 @@ TEST_F(ExportTest, untickingAllPagesGivesBothBoxesBack) {
     }
 }
 
-// After Clear the menu's "&Save" and "&Copy" export the one empty page 1 that
-// the page total announces.
-TEST_F(ExportTest, saveAndCopyAfterClearExportTheOneEmptyPage) {
-    search("0", "100000");
-    click("cmdClear");
-    QTemporaryDir dir;
-    const Controls save = openSave(dir.path());
-    EXPECT_EQ(press(save, "cmdSave"), "");
-    EXPECT_EQ(readFile(dir.filePath("Results.txt")), header + "\r\n");
-    save.click("cmdCancel");
-    const Controls copy = openCopy();
-    EXPECT_TRUE(copy.checked("chkCopy")) << "the one page: all of it";
-    copy.click("cmdCopy");
-    EXPECT_EQ(clipboard(), "");
-}
-
 TEST_F(ExportTest, saveOpensOnTheCurrentDirectoryChecksTheSpanAndKeepsItsChoices) {
     search("0", "10000");
     Controls save = openSave();
