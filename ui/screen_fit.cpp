@@ -55,9 +55,12 @@ void fitToScreen(QWidget* window) {
     const QRect area = screenOf(window)->availableGeometry();
     const QMargins frame = frameMargins(window);
     const QSize outer = fitSize(window, window->size(), area, frame);
-    // A window no one placed is left to the window manager to place.
-    if (window->testAttribute(Qt::WA_Moved))
-        moveOnto(window, window->pos(), outer, area);
+    // A window no one placed yet opens in the middle of the area: a window
+    // manager may place it lower, with its bottom off a screen it just fits.
+    const QPoint wanted = window->testAttribute(Qt::WA_Moved)
+                              ? window->pos()
+                              : area.center() - QPoint(outer.width() / 2, outer.height() / 2);
+    moveOnto(window, wanted, outer, area);
 }
 
 void centreOver(QWidget* window, const QWidget* anchor) {

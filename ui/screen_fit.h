@@ -6,7 +6,7 @@ class QWidget;
 
 // Shrinks `window` so that it and its frame fit the available area of the
 // screen it is on (never below its own minimum), then moves it as little as
-// needed to lie wholly on that area.
+// needed to lie wholly on that area, or to its middle when it has no place yet.
 void fitToScreen(QWidget* window);
 
 // Places `window` centred over `anchor`, fitted to the anchor's screen and
