@@ -40,14 +40,17 @@ class TextColour : public QObject {
 
   private:
     void apply() {
-        QPalette palette = widget_->palette();
-        const QColor readable = readableOn(colour_, palette.color(background_));
+        const QColor readable = readableOn(colour_, widget_->palette().color(background_));
         // Setting the palette sends the change this filter answers, so an
         // unchanged colour ends it.
-        if (palette.color(text_) == readable && palette.isBrushSet(QPalette::Active, text_))
+        if (widget_->palette().isBrushSet(QPalette::Active, text_) &&
+            widget_->palette().color(text_) == readable)
             return;
-        palette.setColor(text_, readable);
-        widget_->setPalette(palette);
+        // Only the text colour is the widget's own; every other colour,
+        // its background's included, still follows the desktop's palette.
+        QPalette own;
+        own.setColor(text_, readable);
+        widget_->setPalette(own);
     }
 
     QWidget* widget_;

@@ -86,12 +86,19 @@ void measure(QWidget* window, Lowest& lowest) {
 
 using ContrastTest = WindowTest;
 
+// Windows made under each palette, as at start-up, and then the desktop
+// switching back to light while they are open.
 TEST_F(ContrastTest, everyTextReadsUnderTheLightAndADarkPalette) {
     const QPalette light = QApplication::palette();
-    click("cmdCalculate"); // pages, figures, and every window to open
-    for (const auto& [name, palette] : {std::pair{"light", light}, {"dark", darkPalette()}}) {
+    const std::tuple<const char*, QPalette, bool> rows[] = {
+        {"light", light, true}, {"dark", darkPalette(), true}, {"light again", light, false}};
+    for (const auto& [name, palette, anew] : rows) {
         SCOPED_TRACE(name);
         QApplication::setPalette(palette);
+        QApplication::processEvents();
+        if (anew)
+            openWindow();
+        click("cmdCalculate"); // pages, figures, and every window to open
         Lowest lowest;
         forEveryWindow(*this, [&](QWidget* window, int tab) {
             if (tab == 2)
