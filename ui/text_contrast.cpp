@@ -1,3 +1,5 @@
+// Contrast by the WCAG formula, and text colours that keep it on whatever
+// background the palette gives them.
 #include "ui/text_contrast.h"
 
 #include <QColor>

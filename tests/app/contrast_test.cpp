@@ -13,18 +13,13 @@ namespace {
 QPalette darkPalette() {
     QPalette dark;
     const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230), dimmed(128, 128, 128);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
-                                       {QPalette::WindowText, text},
-                                       {QPalette::Base, base},
-                                       {QPalette::AlternateBase, window},
-                                       {QPalette::Text, text},
-                                       {QPalette::Button, QColor(60, 60, 64)},
-                                       {QPalette::ButtonText, text},
-                                       {QPalette::ToolTipBase, window},
-                                       {QPalette::ToolTipText, text},
-                                       {QPalette::Highlight, QColor(42, 110, 190)},
-                                       {QPalette::HighlightedText, text},
-                                       {QPalette::PlaceholderText, dimmed}})
+    // clang-format off
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, window}, {QPalette::WindowText, text},
+             {QPalette::Base, base}, {QPalette::AlternateBase, window}, {QPalette::Text, text},
+             {QPalette::Button, QColor(60, 60, 64)}, {QPalette::ButtonText, text}, {QPalette::ToolTipBase, window},
+             {QPalette::ToolTipText, text}, {QPalette::Highlight, QColor(42, 110, 190)},
+             {QPalette::HighlightedText, text}, {QPalette::PlaceholderText, dimmed}})
+        // clang-format on
         dark.setColor(role, colour);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         dark.setColor(QPalette::Disabled, role, dimmed);
@@ -54,10 +49,8 @@ std::pair<QString, QPalette::ColorRole> textOf(const QWidget* control) {
     return {};
 }
 
-struct Lowest {
-    double ratio = 21;
-    std::string where;
-};
+// The lowest ratio found, and where.
+using Lowest = std::pair<double, std::string>;
 
 void measure(QWidget* window, Lowest& lowest) {
     const QImage image = window->grab().toImage();
@@ -79,8 +72,7 @@ void measure(QWidget* window, Lowest& lowest) {
             window->objectName().toStdString() + "/" + control->objectName().toStdString() + " " +
             colour.name().toStdString() + " on " + background.name().toStdString();
         EXPECT_GE(ratio, 4.5) << where;
-        if (ratio < lowest.ratio)
-            lowest = {ratio, where};
+        lowest = std::min(lowest, Lowest{ratio, where});
     }
 }
 
@@ -99,7 +91,7 @@ TEST_F(ContrastTest, everyTextReadsUnderTheLightAndADarkPalette) {
         if (anew)
             openWindow();
         click("cmdCalculate"); // pages, figures, and every window to open
-        Lowest lowest;
+        Lowest lowest{21, ""};
         forEveryWindow(*this, [&](QWidget* window, int tab) {
             if (tab == 2)
                 key(Qt::KeypadModifier | Qt::Key_7); // a number on the display
@@ -114,8 +106,8 @@ TEST_F(ContrastTest, everyTextReadsUnderTheLightAndADarkPalette) {
                 setStatusColour(s()->lblSearch, StatusColour::Idle);
             }
         });
-        std::cout << "lowest contrast under the " << name << " palette: " << lowest.ratio << " ("
-                  << lowest.where << ")\n";
+        std::cout << "lowest contrast under the " << name << " palette: " << lowest.first << " ("
+                  << lowest.second << ")\n";
     }
     QApplication::setPalette(light);
 }

@@ -1,15 +1,13 @@
-// Every window of the program, found as a user finds them: the main window on
-// each of its tabs, then each window a menu item opens. Windows added later
-// are walked without a change here.
+// Every window of the program, found as a user finds them, so windows added
+// later are walked too: the main window on each tab, then each a menu opens.
 #pragma once
 
 #include "tests/app/window_fixture.h"
 
 #include <functional>
 
-// Calls `visit` with each window while it is shown (the main window once per
-// tab, with `tab` 1..3; a secondary window with `tab` 0), then closes it. The
-// main window must hold a completed search, so that every item is on.
+// Calls `visit` with each window while it is shown (`tab` 1..3 for the main
+// window's tabs, 0 for the others). Needs a completed search: every item on.
 inline void forEveryWindow(WindowTest& test, const std::function<void(QWidget*, int tab)>& visit) {
     MainWindow* w = test.w.get();
     for (int tab = 1; tab <= w->TabStrip1->count(); ++tab) {

@@ -1,6 +1,5 @@
-// Starts Qt with the arguments given and prints what it made of them: the
-// style (none of its own under a style sheet), the layout direction, the
-// style sheet, and the arguments it left.
+// Starts Qt with the arguments given and prints what it made of them: style
+// (none under a style sheet), layout direction, style sheet, arguments left.
 #include <QApplication>
 #include <QStyle>
 

@@ -26,6 +26,8 @@ TEST(QtOptions, everyOptionLetThroughIsTakenAndAppliedByQt) {
         {{"--platform", "offscreen", "--qwindowtitle", "--help"},
          "style=fusion direction=ltr stylesheet= left=0"},
     };
+    qputenv("QT_QPA_PLATFORM", "offscreen"); // for the probe, whatever the display
+    qputenv("QT_STYLE_OVERRIDE", "fusion");
     for (const auto& [arguments, expected] : rows) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         std::vector<std::string> kept;
@@ -34,10 +36,6 @@ TEST(QtOptions, everyOptionLetThroughIsTakenAndAppliedByQt) {
         const std::vector<std::string_view> views(kept.begin(), kept.end());
         EXPECT_TRUE(korvane::parseCommandLine(views).openWindow) << "the program lets it through";
         QProcess probe;
-        auto environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QT_STYLE_OVERRIDE", "fusion");
-        probe.setProcessEnvironment(environment);
         probe.start(QStringLiteral(KORVANE_QT_OPTIONS_PROBE), arguments);
         ASSERT_TRUE(probe.waitForFinished(30000));
         EXPECT_EQ(probe.readAllStandardOutput().trimmed().toStdString(), expected.toStdString());

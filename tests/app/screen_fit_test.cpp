@@ -1,7 +1,6 @@
-// On a screen of 800 x 500 (logical: 1600 x 1000 at a scale factor of 2),
-// every window opens within the screen, centred over the main window and kept
-// in front of it, with every control shown whole; the page view gives up
-// height first, and a place kept from a larger screen is fitted.
+// On a screen of 800 x 500 (1600 x 1000 at scale 2) every window opens on the
+// screen, centred over the main window and in front of it, every control
+// whole; the page view gives up height first; a larger kept place is fitted.
 #include "tests/app/every_window.h"
 
 #include <iostream>
