@@ -1,5 +1,5 @@
-// The About window: fixed texts in a "Program's Information:" frame and the
-// button that returns to the main window.
+// The About window: fixed texts in a "Program's Information:" frame, the
+// licences, and the button that returns to the main window.
 #include "app/about_window.h"
 
 #include "ui/default_button.h"
@@ -15,6 +15,39 @@ namespace {
 
 QLabel* label(QWidget* parent, const char* name, const char* text) {
     return named(new QLabel(QString::fromUtf8(text), parent), name);
+}
+
+// The program's own licence and the libraries it links, one line each, as
+// their licences ask; the packages of each carry the full texts.
+QWidget* credits(QWidget* parent) {
+    struct Line {
+        const char* name;
+        const char* text;
+        bool library;
+    };
+    const Line lines[] = {
+        {"lblLicence", "Korvane 6 is distributed under the MIT licence (MIT).", false},
+        {"lblLibraries", "It uses these libraries, each under its own licence:", false},
+        {"lblQt", "Qt 6 (LGPL-3.0)", true},
+        {"lblPrimesieve", "primesieve (BSD-2-Clause)", true},
+        {"lblFlint", "FLINT (LGPL-2.1-or-later)", true},
+        {"lblGmp", "GMP (LGPL-3.0-or-later)", true},
+        {"lblMpfr", "MPFR (LGPL-3.0-or-later)", true},
+        {"lblLicenceTexts", "Full licence texts: /usr/share/doc/<package>/copyright", false},
+    };
+    auto* box = new QWidget(parent);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    for (const Line& line : lines) {
+        QLabel* shown = label(box, line.name, line.text);
+        shown->setWordWrap(true);
+        // Each library stands indented under the sentence that names them.
+        if (line.library)
+            shown->setIndent(16);
+        column->addWidget(shown);
+    }
+    return box;
 }
 
 } // namespace
@@ -49,6 +82,8 @@ AboutWindow::AboutWindow(QWidget* frmMain)
     auto* Label11 = label(Frame1, "Label11",
                           "Send any feedback regarding this program to the author by e-mail.");
     Label11->setWordWrap(true);
+    // Wide enough for the sentence on one line, so the window opens no wider.
+    Label11->setMinimumWidth(Label11->fontMetrics().horizontalAdvance(Label11->text()) + 4);
     grid->addWidget(Label11, row++, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
@@ -67,10 +102,10 @@ AboutWindow::AboutWindow(QWidget* frmMain)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(Label12);
+    layout->addWidget(credits(this));
     layout->addWidget(cmdReturnToProgram, 0, Qt::AlignHCenter);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
-    setMinimumWidth(fontMetrics().horizontalAdvance(Label11->text()) + 60);
     cmdReturnToProgram->setFocus();
+    leaveOnEscape();
 }
 
 void AboutWindow::cmdReturnToProgram_Click() {

@@ -16,8 +16,9 @@ struct StartAction {
     std::string standardError;
 };
 
-// `arguments` excludes the program name. The program takes no arguments but
-// its two options; anything else is refused with the usage and exit code 2.
+// `arguments` excludes the program name. The program takes its two options
+// and Qt's standard ones, which QApplication applies; anything else is
+// refused with the usage and exit code 2.
 StartAction parseCommandLine(std::span<const std::string_view> arguments);
 
 } // namespace korvane

@@ -12,6 +12,7 @@
 #include "stats/statistics_window.h"
 #include "ui/default_button.h"
 #include "ui/named.h"
+#include "ui/screen_fit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,6 +43,9 @@ MainWindow::MainWindow() {
     Form_Load();
     resize(sizeHint().expandedTo(QSize(820, 560)));
     restoreWindowPlace();
+    // The page view gives up height first on a small screen or at a large
+    // scale factor, and a place kept from a larger screen is fitted too.
+    fitToScreen(this);
     // The end of the desktop session closes no window, so it is one more way out.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MainWindow::saveWindowPlace);
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::saveWindowPlace);
@@ -93,7 +97,8 @@ void MainWindow::createMenus() {
     mnuView = menu("mnuView", QStringLiteral("&View"));
     mnuReset = item(mnuView, "mnuReset", QStringLiteral("&Reset"));
     mnuClear = item(mnuView, "mnuClear", QStringLiteral("&Clear"));
-    mnuCopy = item(mnuView, "mnuCopy", QStringLiteral("&Copy"));
+    // "C" is Clear's; Copy takes the letter its button has.
+    mnuCopy = item(mnuView, "mnuCopy", QStringLiteral("C&opy"));
     mnuSep2 = separator(mnuView, "mnuSep2");
     mnuNextPage = item(mnuView, "mnuNextPage", QStringLiteral("&Next Page"));
     mnuPreviousPage = item(mnuView, "mnuPreviousPage", QStringLiteral("&Previous Page"));
@@ -105,6 +110,7 @@ void MainWindow::createMenus() {
     mnuFind->installEventFilter(this);
     mnuHelp = menu("mnuHelp", QStringLiteral("&Help"));
     mnuAbout = item(mnuHelp, "mnuAbout", QStringLiteral("&About"));
+    mnuAboutQt = item(mnuHelp, "mnuAboutQt", QStringLiteral("About &Qt"));
 }
 
 void MainWindow::connectCommands() {
@@ -122,6 +128,7 @@ void MainWindow::connectCommands() {
     connect(mnuNextPage, &QAction::triggered, pages, &PageNavigator::mnuNextPage_Click);
     connect(mnuPreviousPage, &QAction::triggered, pages, &PageNavigator::mnuPreviousPage_Click);
     connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(mnuAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
     search->setStatisticsItem(mnuStatistics);
     connect(mnuStatistics, &QAction::triggered, this, &MainWindow::mnuStatistics_Click);
     // Find needs what Statistics needs: a completed search on the search tab.

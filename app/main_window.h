@@ -53,6 +53,7 @@ class MainWindow : public QMainWindow {
     QAction* mnuFind = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
+    QAction* mnuAboutQt = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include "ui/default_button.h"
 #include "ui/named.h"
 #include "ui/qt_text.h"
+#include "ui/text_contrast.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -22,16 +23,15 @@ using korvane::CalcKey;
 
 namespace {
 
-// The display: read-only, right-aligned blue text, a little larger than the keys.
+// The display: read-only, right-aligned blue text (lighter on a dark palette),
+// a little larger than the keys.
 QLineEdit* makeDisplay(QWidget* parent) {
     auto* display = named(new QLineEdit(parent), "txtResult");
     display->setReadOnly(true);
     display->setAlignment(Qt::AlignRight);
     // The display shows the engine's text whole, however long a typed number grows.
     display->setMaxLength(std::numeric_limits<int>::max());
-    QPalette blueText = display->palette();
-    blueText.setColor(QPalette::Text, Qt::blue);
-    display->setPalette(blueText);
+    setTextColour(display, QPalette::Text, QPalette::Base, Qt::blue);
     QFont larger = display->font();
     larger.setPointSizeF(larger.pointSizeF() * 1.5);
     display->setFont(larger);

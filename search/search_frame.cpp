@@ -115,7 +115,8 @@ void SearchFrame::createNavigator() {
 QWidget* SearchFrame::boundsBox() {
     auto* box = new QGroupBox(this);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(captionFor(QStringLiteral("&From:"), txtFrom), 0, 0);
+    // "F" opens the File menu, "R" is Reset's.
+    grid->addWidget(captionFor(QStringLiteral("Fro&m:"), txtFrom), 0, 0);
     grid->addWidget(txtFrom, 0, 1);
     grid->addWidget(captionFor(QStringLiteral("&To:"), txtTo), 1, 0);
     grid->addWidget(txtTo, 1, 1);
@@ -314,8 +315,11 @@ void SearchFrame::ClearArray(int count) {
         pages_.clear();
 }
 
+// Save, Copy and Clear have nothing to act on afterwards, in the menu as on
+// the buttons.
 void SearchFrame::cmdClear_Click() {
     cmdSave->setEnabled(false);
+    setMenuItemsEnabled(false);
     setCoveredRange(std::nullopt);
     lblPercent->setText(QStringLiteral("0"));
     ClearArray(navigator_->pageCount());

@@ -4,28 +4,12 @@
 
 #include "common/number_text.h"
 #include "ui/qt_text.h"
+#include "ui/text_contrast.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-double luminance(const QColor& c) {
-    const auto linear = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-} // namespace
-
-double contrastRatio(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -36,13 +20,7 @@ QColor ChartView::backgroundColour() const {
 }
 
 QColor ChartView::textColour() const {
-    const QColor background = backgroundColour();
-    const QColor text = palette().color(QPalette::Text);
-    if (contrastRatio(text, background) >= 4.5)
-        return text;
-    return contrastRatio(Qt::black, background) >= contrastRatio(Qt::white, background)
-               ? QColor(Qt::black)
-               : QColor(Qt::white);
+    return readableOn(palette().color(QPalette::Text), backgroundColour());
 }
 
 QColor ChartView::barColour() const {

@@ -4,10 +4,6 @@
 
 #include <QWidget>
 
-// The contrast ratio of two colours, 1 (none) to 21 (black on white), by
-// their relative luminance.
-double contrastRatio(const QColor& a, const QColor& b);
-
 // Drawn by hand with QPainter: Qt's chart module is available only under the
 // GPL or a commercial licence, which our MIT licence with Qt linked
 // dynamically under the LGPL would not cover.

@@ -1,6 +1,7 @@
 #include "ui/secondary_window.h"
 
 #include "ui/default_button.h"
+#include "ui/screen_fit.h"
 
 #include <QCloseEvent>
 #include <QShortcut>
@@ -21,6 +22,8 @@ void SecondaryWindow::openOverMainWindow() {
     winId();
     if (QWindow* owner = frmMain_->window()->windowHandle())
         windowHandle()->setTransientParent(owner);
+    // Each opening finds the main window where it is now, on whatever screen.
+    centreOver(this, frmMain_);
     show();
     raise();
     activateWindow();

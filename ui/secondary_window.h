@@ -17,8 +17,8 @@ class SecondaryWindow : public QWidget {
                     Qt::WindowFlags flags = {});
 
     // Disables frmMain, keeping the control that had its focus (disabling drops
-    // it), then shows this window in front, owned by frmMain for the window
-    // system, which keeps it above frmMain and places it over it.
+    // it), then shows this window in front and centred over frmMain, fitted to
+    // its screen, owned by frmMain for the window system, which keeps it above.
     void openOverMainWindow();
 
     // The button Return and keypad Enter press in this window.

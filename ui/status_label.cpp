@@ -7,12 +7,21 @@
 namespace {
 const QColor red(255, 0, 0);
 const QColor yellow(255, 255, 0);
+// Dark enough for the red to read at 4.5 : 1, whatever the desktop's palette.
+const QColor background(12, 12, 20);
+
+// The text and the colour behind it are the label's own; every other colour
+// still follows the desktop's palette.
+void paint(QLabel* label, const QColor& text) {
+    QPalette own;
+    own.setColor(QPalette::Window, background);
+    own.setColor(QPalette::WindowText, text);
+    label->setPalette(own);
+}
 } // namespace
 
 void setStatusColour(QLabel* label, StatusColour colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour == StatusColour::Working ? red : yellow);
-    label->setPalette(palette);
+    paint(label, colour == StatusColour::Working ? red : yellow);
 }
 
 StatusColour statusColour(const QLabel* label) {
@@ -22,8 +31,6 @@ StatusColour statusColour(const QLabel* label) {
 
 void makeStatusLabel(QLabel* label) {
     label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(32, 32, 48));
-    label->setPalette(palette);
+    paint(label, yellow);
     label->setMargin(3);
 }

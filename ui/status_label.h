@@ -8,5 +8,6 @@ enum class StatusColour { Working, Idle };
 
 void setStatusColour(QLabel* label, StatusColour colour);
 StatusColour statusColour(const QLabel* label);
-// Gives a label the dark background that status colours need.
+// Gives a label the dark background that status colours need, and the idle
+// yellow.
 void makeStatusLabel(QLabel* label);

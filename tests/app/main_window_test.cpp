@@ -15,7 +15,7 @@ TEST_F(MainWindowTest, opensOnTheSearchTabInTheResetState) {
     expectTexts({{"txtFrom", "0"}, {"txtTo", "1000"}, {"txtGoTo", "1"}});
     for (const auto& [box, most] : {std::pair{"txtFrom", 20}, {"txtTo", 20}, {"txtGoTo", 6}})
         EXPECT_EQ(get<QLineEdit>(box)->maxLength(), most) << box;
-    expectNoResults(false);
+    expectNoResults();
     EXPECT_TRUE(get<QPlainTextEdit>("txtPrimes")->isReadOnly());
 }
 
@@ -66,17 +66,47 @@ TEST_F(MainWindowTest, theKeyboardReachesEveryTabInTurnAndWraps) {
     }
 }
 
-TEST_F(MainWindowTest, aboutHoldsTheMainWindowUntilEnterReturnsToWhereTheUserWas) {
-    get("txtGoTo")->setFocus(); // the user was about to press Go To
+// Return presses "&Return to Program"; Escape leaves the same way.
+TEST_F(MainWindowTest, aboutHoldsTheMainWindowUntilEnterOrEscapeReturnsToWhereTheUserWas) {
+    for (const Qt::Key leave : {Qt::Key_Return, Qt::Key_Escape}) {
+        SCOPED_TRACE(QKeySequence(leave).toString().toStdString());
+        get("txtGoTo")->setFocus(); // the user was about to press Go To
+        const Controls about = openFrom(w->mnuAbout, "About");
+        EXPECT_FALSE(w->isEnabled()) << "the main window waits";
+        EXPECT_EQ(about.defaultButton(), "cmdReturnToProgram");
+        about.key(leave);
+        EXPECT_FALSE(about.root->isVisible());
+        EXPECT_TRUE(w->isEnabled());
+        // Back where the user was: disabling the window must not lose its focus.
+        EXPECT_TRUE(focusIs("txtGoTo"));
+        EXPECT_EQ(defaultButton(), "cmdGoTo");
+    }
+}
+
+// Below its own details, About names the program's licence, each library
+// with its licence, and where the full texts are; Qt's own box follows it in
+// the Help menu.
+TEST_F(MainWindowTest, aboutCreditsEveryLibraryAndQtsOwnBoxFollowsIt) {
     const Controls about = openFrom(w->mnuAbout, "About");
-    EXPECT_FALSE(w->isEnabled()) << "the main window waits";
-    EXPECT_EQ(about.defaultButton(), "cmdReturnToProgram");
-    about.key(Qt::Key_Return); // presses Return to Program
-    EXPECT_FALSE(about.root->isVisible());
-    EXPECT_TRUE(w->isEnabled());
-    // Back where the user was: disabling the window must not lose its focus.
-    EXPECT_TRUE(focusIs("txtGoTo"));
-    EXPECT_EQ(defaultButton(), "cmdGoTo");
+    // clang-format off
+    about.expectTexts({{"lblLicence", "Korvane 6 is distributed under the MIT licence (MIT)."},
+        {"lblQt", "Qt 6 (LGPL-3.0)"}, {"lblPrimesieve", "primesieve (BSD-2-Clause)"},
+        {"lblFlint", "FLINT (LGPL-2.1-or-later)"}, {"lblGmp", "GMP (LGPL-3.0-or-later)"},
+        {"lblMpfr", "MPFR (LGPL-3.0-or-later)"},
+        {"lblLicenceTexts", "Full licence texts: /usr/share/doc/<package>/copyright"}});
+    // clang-format on
+    const auto top = [&](const char* name) {
+        return about.get(name)->mapTo(about.root, QPoint()).y();
+    };
+    EXPECT_GT(top("lblLicence"), top("Label12")) << "below the program's details";
+    about.click("cmdReturnToProgram");
+
+    const QList<QAction*> help = w->mnuHelp->actions();
+    ASSERT_EQ(help.size(), 2);
+    EXPECT_EQ(help[1]->objectName(), "mnuAboutQt");
+    EXPECT_EQ(help[1]->text(), "About &Qt");
+    const SeenMessage seen = catchMessage([&] { w->mnuAboutQt->trigger(); });
+    EXPECT_EQ(seen.title, "About Qt");
 }
 
 using Paste = std::function<void(QLineEdit* box, const QString& text)>;

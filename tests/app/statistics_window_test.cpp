@@ -5,6 +5,7 @@
 #include "stats/prime_chart.h"
 #include "stats/statistics_window.h"
 #include "tests/app/window_fixture.h"
+#include "ui/text_contrast.h"
 
 #include <QTabWidget>
 

@@ -185,20 +185,6 @@ TEST_F(ExportTest, untickingAllPagesGivesBothBoxesBack) {
     }
 }
 
-// With no search (or after Clear) the one empty page 1 is what there is to
-// export.
-TEST_F(ExportTest, saveAndCopyWithoutResultsExportTheOneEmptyPage) {
-    QTemporaryDir dir;
-    const Controls save = openSave(dir.path());
-    EXPECT_EQ(press(save, "cmdSave"), "");
-    EXPECT_EQ(readFile(dir.filePath("Results.txt")), header + "\r\n");
-    save.click("cmdCancel");
-    const Controls copy = openCopy();
-    EXPECT_TRUE(copy.checked("chkCopy")) << "the one page: all of it";
-    copy.click("cmdCopy");
-    EXPECT_EQ(clipboard(), "");
-}
-
 TEST_F(ExportTest, saveOpensOnTheCurrentDirectoryChecksTheSpanAndKeepsItsChoices) {
     search("0", "10000");
     Controls save = openSave();
