@@ -40,11 +40,19 @@ QSize fitSize(QWidget* window, QSize size, const QRect& area, const QMargins& fr
 
 // Moves the frame of `outer` size with its top left at `wanted`, or as near as
 // keeps it wholly on `area`.
-void moveOnto(QWidget* window, QPoint wanted, QSize outer, const QRect& area) {
+void moveOnto(QWidget* window, QPoint wanted, QSize outer, const QRect& area,
+              const QMargins& frame) {
     const int right = std::max(area.left(), area.right() + 1 - outer.width());
     const int bottom = std::max(area.top(), area.bottom() + 1 - outer.height());
-    window->move(std::clamp(wanted.x(), area.left(), right),
-                 std::clamp(wanted.y(), area.top(), bottom));
+    QPoint topLeft(std::clamp(wanted.x(), area.left(), right),
+                   std::clamp(wanted.y(), area.top(), bottom));
+    // A window that exists but was never framed takes move() as the place of
+    // its inside, and the window manager would then put the title bar above
+    // it, off the top of the screen: place the inside below the frame to come.
+    if (window->testAttribute(Qt::WA_WState_Created) &&
+        window->pos() == window->geometry().topLeft())
+        topLeft += QPoint(frame.left(), frame.top());
+    window->move(topLeft);
 }
 
 } // namespace
@@ -60,7 +68,7 @@ void fitToScreen(QWidget* window) {
     const QPoint wanted = window->testAttribute(Qt::WA_Moved)
                               ? window->pos()
                               : area.center() - QPoint(outer.width() / 2, outer.height() / 2);
-    moveOnto(window, wanted, outer, area);
+    moveOnto(window, wanted, outer, area, frame);
 }
 
 void centreOver(QWidget* window, const QWidget* anchor) {
@@ -75,7 +83,8 @@ void centreOver(QWidget* window, const QWidget* anchor) {
             wanted.setHeight(std::max(window->heightForWidth(wanted.width()),
                                       window->minimumSizeHint().height()));
     }
-    const QSize outer = fitSize(window, wanted, area, frameMargins(window));
+    const QMargins frame = frameMargins(window);
+    const QSize outer = fitSize(window, wanted, area, frame);
     const QPoint centre = over->frameGeometry().center();
-    moveOnto(window, centre - QPoint(outer.width() / 2, outer.height() / 2), outer, area);
+    moveOnto(window, centre - QPoint(outer.width() / 2, outer.height() / 2), outer, area, frame);
 }
