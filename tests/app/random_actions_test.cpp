@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int usualActions = 3000;
+constexpr int usualActions = 5000;
 
 std::uint64_t seedToUse() {
     bool given = false;

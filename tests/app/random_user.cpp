@@ -14,12 +14,12 @@ namespace {
 
 constexpr std::size_t keptActions = 30;
 // An action that takes longer than this means the window stopped answering.
-constexpr auto patience = std::chrono::seconds(60);
+constexpr auto patience = std::chrono::seconds(30);
 
 } // namespace
 
 RandomUser::RandomUser(QMainWindow* main, std::uint64_t seed, QString safeFolder)
-    : main_(main), safe_(std::move(safeFolder)), random_(seed) {}
+    : main_(main), safe_(std::move(safeFolder)), seed_(seed), random_(seed) {}
 
 RandomUser::Outcome RandomUser::run(int count) {
     wanted_ = count;
@@ -29,23 +29,27 @@ RandomUser::Outcome RandomUser::run(int count) {
     bool runOver = false;
     std::thread watch([&] {
         std::unique_lock lock(watchLock);
-        int seen = -1;
-        while (!ended.wait_for(lock, patience, [&] { return runOver; })) {
+        int seen = progress_.load();
+        auto since = std::chrono::steady_clock::now();
+        while (!ended.wait_for(lock, std::chrono::seconds(1), [&] { return runOver; })) {
             if (progress_.load() != seen) {
                 seen = progress_.load();
-                continue;
+                since = std::chrono::steady_clock::now();
+            } else if (std::chrono::steady_clock::now() - since > patience) {
+                const std::lock_guard logged(logLock_);
+                std::fprintf(stderr,
+                             "seed %llu: action %d has not returned in %lld s; the last "
+                             "actions:\n",
+                             static_cast<unsigned long long>(seed_), seen,
+                             static_cast<long long>(patience.count()));
+                for (const std::string& line : log_)
+                    std::fprintf(stderr, "  %s\n", line.c_str());
+                std::abort();
             }
-            const std::lock_guard logged(logLock_);
-            std::fprintf(stderr, "action %d has not returned in %lld s; the last actions:\n", seen,
-                         static_cast<long long>(patience.count()));
-            for (const std::string& line : log_)
-                std::fprintf(stderr, "  %s\n", line.c_str());
-            std::abort();
         }
     });
     QTimer::singleShot(0, this, &RandomUser::step);
     QEventLoop loop;
-    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit); // never, but typed
     QTimer poll;
     connect(&poll, &QTimer::timeout, &loop, [&] {
         if (over_)

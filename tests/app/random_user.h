@@ -65,6 +65,7 @@ class RandomUser : public QObject {
 
     QMainWindow* main_;
     QString safe_;
+    std::uint64_t seed_;
     std::mt19937_64 random_;
     int wanted_ = 0;
     int done_ = 0;
