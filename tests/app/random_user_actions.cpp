@@ -36,48 +36,17 @@ void collectItems(const QList<QAction*>& items, std::vector<QAction*>& into) {
 
 // The keys a user may press anywhere, with the keys of the calculator and of
 // moving between tabs, pages and menus.
-const QKeyCombination keys[] = {Qt::Key_Return,
-                                Qt::Key_Enter,
-                                Qt::Key_Escape,
-                                Qt::Key_Tab,
-                                Qt::Key_Backtab,
-                                Qt::Key_Up,
-                                Qt::Key_Down,
-                                Qt::Key_Left,
-                                Qt::Key_Right,
-                                Qt::Key_PageUp,
-                                Qt::Key_PageDown,
-                                Qt::Key_Home,
-                                Qt::Key_End,
-                                Qt::Key_Backspace,
-                                Qt::Key_Delete,
-                                Qt::Key_Space,
-                                Qt::Key_0,
-                                Qt::Key_1,
-                                Qt::Key_5,
-                                Qt::Key_9,
-                                Qt::Key_Period,
-                                Qt::Key_Plus,
-                                Qt::Key_Minus,
-                                Qt::Key_Asterisk,
-                                Qt::Key_Slash,
-                                Qt::Key_Equal,
-                                Qt::Key_E,
-                                Qt::Key_X,
-                                Qt::Key_F1,
-                                Qt::CTRL | Qt::Key_A,
-                                Qt::CTRL | Qt::Key_C,
-                                Qt::CTRL | Qt::Key_V,
-                                Qt::CTRL | Qt::Key_X,
-                                Qt::CTRL | Qt::Key_Z,
-                                Qt::CTRL | Qt::Key_Tab,
-                                Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab,
-                                Qt::CTRL | Qt::Key_PageUp,
-                                Qt::CTRL | Qt::Key_PageDown,
-                                Qt::SHIFT | Qt::Key_Insert,
-                                Qt::ALT | Qt::Key_F,
-                                Qt::ALT | Qt::Key_V,
-                                Qt::ALT | Qt::Key_H};
+// clang-format off
+const QKeyCombination keys[] = {
+    Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Up,
+    Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
+    Qt::Key_End, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Space, Qt::Key_0, Qt::Key_1, Qt::Key_5,
+    Qt::Key_9, Qt::Key_Period, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Asterisk, Qt::Key_Slash,
+    Qt::Key_Equal, Qt::Key_E, Qt::Key_X, Qt::Key_F1, Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_C,
+    Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Tab,
+    Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, Qt::CTRL | Qt::Key_PageUp, Qt::CTRL | Qt::Key_PageDown,
+    Qt::SHIFT | Qt::Key_Insert, Qt::ALT | Qt::Key_F, Qt::ALT | Qt::Key_V, Qt::ALT | Qt::Key_H};
+// clang-format on
 
 QString character(const QKeyCombination key) {
     const int code = key.key();
@@ -107,35 +76,15 @@ template <typename T> std::vector<T*> RandomUser::shown(QWidget* window) const {
 }
 
 QString RandomUser::randomText() {
-    static const QString pieces[] = {"0",
-                                     "7",
-                                     "42",
-                                     "1000",
-                                     "65536",
-                                     "500000",
-                                     "-3",
-                                     "+12",
-                                     "1E+19",
-                                     "1e19",
-                                     "2.5",
-                                     "1E-41",
-                                     "1e400",
-                                     "-0",
-                                     ".",
-                                     "E",
-                                     "e+",
-                                     "abc",
-                                     "x",
-                                     " 12 ",
-                                     "1,5",
-                                     "\u0663\u0664\u0665",
-                                     "\u4e00\u4e8c\u4e09",
-                                     "\u043f\u044f\u0442\u044c",
-                                     "\uff11\uff12\uff13",
-                                     "\U0001F522",
-                                     "12\n",
-                                     "34\r\n",
-                                     "5\n6"};
+    // Numbers of every form the boxes read or refuse, page counts, digits of
+    // other scripts (Arabic-Indic, CJK, fullwidth), words, and line breaks.
+    // clang-format off
+    static const QString pieces[] = {
+        "0", "7", "42", "1000", "65536", "500000", "-3", "+12", "1E+19", "1e19", "2.5", "1E-41",
+        "1e400", "-0", ".", "E", "e+", "abc", "x", " 12 ", "1,5", "\u0663\u0664\u0665",
+        "\u4e00\u4e8c\u4e09", "\u043f\u044f\u0442\u044c", "\uff11\uff12\uff13", "\U0001F522",
+        "12\n", "34\r\n", "5\n6"};
+    // clang-format on
     switch (below(5)) {
     case 0: { // digits, up to 25 of them
         QString digits;
