@@ -2,6 +2,7 @@
 // which opens a message box and waits for it is answered by the next.
 #include "tests/app/random_user.h"
 
+#include "common/number_text.h"
 #include "tests/widget_test_support.h"
 
 #include <chrono>
@@ -116,15 +117,15 @@ void RandomUser::finish() {
 }
 
 QString RandomUser::problem() const {
+    // Go To shows the page number as typed ("2.5", "02"); the page it names
+    // is its whole part, as Go To reads it.
     const auto* now = main_->findChild<QLabel*>("lblPageNow");
     const auto* total = main_->findChild<QLabel*>("lblPageTotal");
-    bool nowRead = false;
-    bool totalRead = false;
-    const double page = now ? now->text().trimmed().toDouble(&nowRead) : 0;
-    const double pages = total ? total->text().trimmed().toDouble(&totalRead) : 0;
-    if (!nowRead || !totalRead)
+    const auto page = korvane::parseNumber(now ? now->text().toStdString() : "");
+    const auto pages = korvane::parseNumber(total ? total->text().toStdString() : "");
+    if (!page || !pages)
         return "the page labels show no numbers";
-    if (page > pages)
+    if (korvane::intPart(*page) > *pages)
         return QString("lblPageNow shows page %1 of %2").arg(now->text(), total->text());
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (!top->isVisible())

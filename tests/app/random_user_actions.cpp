@@ -80,7 +80,7 @@ QString RandomUser::randomText() {
     // other scripts (Arabic-Indic, CJK, fullwidth), words, and line breaks.
     // clang-format off
     static const QString pieces[] = {
-        "0", "7", "42", "1000", "65536", "500000", "-3", "+12", "1E+19", "1e19", "2.5", "1E-41",
+        "0", "1.4", "7", "42", "1000", "65536", "500000", "-3", "+12", "1E+19", "1e19", "2.5", "1E-41",
         "1e400", "-0", ".", "E", "e+", "abc", "x", " 12 ", "1,5", "\u0663\u0664\u0665",
         "\u4e00\u4e8c\u4e09", "\u043f\u044f\u0442\u044c", "\uff11\uff12\uff13", "\U0001F522",
         "12\n", "34\r\n", "5\n6"};
