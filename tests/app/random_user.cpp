@@ -185,8 +185,9 @@ void RandomUser::act() {
     }
     if (const auto* box = qobject_cast<QMessageBox*>(window))
         note("reads the message \"" + box->text().toStdString() + '"');
-    if (pointsOutsideSafeFolder(window))
-        return closeWindow(window); // before a click or key could save there
+    // A window showing a location outside the run's folder gets no click or
+    // key that could save there, only what finds the way back or leaves.
+    mayPress_ = !pointsOutsideSafeFolder(window);
     using Action = void (RandomUser::*)(QWidget*);
     static const std::pair<int, Action> actions[] = {
         {30, &RandomUser::clickButton}, {20, &RandomUser::typeText},
@@ -194,6 +195,8 @@ void RandomUser::act() {
         {5, &RandomUser::moveSlider},   {8, &RandomUser::pickItem},
         {5, &RandomUser::clickTab},     {2, &RandomUser::openContextMenu},
         {2, &RandomUser::closeWindow}};
+    if (!mayPress_)
+        return below(4) == 0 ? closeWindow(window) : pickItem(window);
     int roll = below(100);
     for (const auto& [weight, action] : actions) {
         if (roll < weight)

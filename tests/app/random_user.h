@@ -71,6 +71,7 @@ class RandomUser : public QObject {
     int done_ = 0;
     bool stopped_ = false;
     bool over_ = false;
+    bool mayPress_ = true; // no button or key may save where the window points
     QString problem_;
     // The modal window that was active when each unfinished action began: an
     // action acts within one only after it opened a new one.

@@ -118,6 +118,8 @@ void RandomUser::onPopup(QWidget* popup) {
 }
 
 void RandomUser::clickButton(QWidget* window) {
+    if (!mayPress_)
+        return note("presses nothing in " + nameOf(window));
     QAbstractButton* button = oneOf(shown<QAbstractButton>(window));
     if (!button)
         return pressKey(window);
@@ -174,6 +176,8 @@ void RandomUser::typeText(QWidget* window) {
 }
 
 void RandomUser::pressKey(QWidget* window) {
+    if (!mayPress_)
+        return note("presses nothing in " + nameOf(window));
     const QKeyCombination key = keys[below(int(std::size(keys)))];
     QWidget* target = QApplication::focusWidget();
     if (!target || target->window() != window) {
