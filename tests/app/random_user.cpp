@@ -195,8 +195,11 @@ void RandomUser::act() {
         {5, &RandomUser::moveSlider},   {8, &RandomUser::pickItem},
         {5, &RandomUser::clickTab},     {2, &RandomUser::openContextMenu},
         {2, &RandomUser::closeWindow}};
-    if (!mayPress_)
-        return below(4) == 0 ? closeWindow(window) : pickItem(window);
+    if (!mayPress_) {
+        const Action ways[] = {&RandomUser::closeWindow, &RandomUser::typeText,
+                               &RandomUser::pickItem, &RandomUser::pickItem};
+        return (this->*ways[below(4)])(window);
+    }
     int roll = below(100);
     for (const auto& [weight, action] : actions) {
         if (roll < weight)
@@ -205,10 +208,13 @@ void RandomUser::act() {
     }
 }
 
+// The location a window shows (a path in a box the user cannot type in, as
+// the save dialog shows where it will save).
 bool RandomUser::pointsOutsideSafeFolder(QWidget* window) const {
     for (const QLineEdit* box : window->findChildren<QLineEdit*>()) {
         const QString path = QDir::cleanPath(box->text());
-        if (box->text().startsWith(u'/') && path != safe_ && !path.startsWith(safe_ + u'/'))
+        if (box->isReadOnly() && box->text().startsWith(u'/') && path != safe_ &&
+            !path.startsWith(safe_ + u'/'))
             return true;
     }
     return false;
