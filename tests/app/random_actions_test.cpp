@@ -44,8 +44,9 @@ TEST_F(RandomActionsTest, theWindowKeepsItsPromisesUnderRandomActions) {
         QDir(safe).mkdir(QString::fromLatin1(inside));
     const QString wasCurrent = QDir::currentPath();
     QDir::setCurrent(safe);
-    // The save dialog offers the drive of the run's folder only.
-    partOf<ExportCommands>(w.get())->setDriveSource([] { return QStringList(); });
+    // Besides the drive of the current folder, the save dialog offers the
+    // run's folder as a drive, whose list cannot climb above it: a way back.
+    partOf<ExportCommands>(w.get())->setDriveSource([safe] { return QStringList{safe}; });
     // Fewer result pages keep every search of a huge range short, so that a
     // run spends its time on actions; a full store is still met often.
     s()->setSearchEngine([](const auto& range, auto& store, const auto& progress) {
