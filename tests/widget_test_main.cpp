@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "tests/widget_test_support.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
@@ -17,5 +19,6 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    failOnUnansweredMessages(std::chrono::seconds(3));
     return RUN_ALL_TESTS();
 }

@@ -53,3 +53,27 @@ SeenMessage catchMessage(const std::function<void()>& action, const Response& re
     poll.stop();
     return seen;
 }
+
+void failOnUnansweredMessages(std::chrono::milliseconds patience) {
+    static QTimer* watch = nullptr;
+    delete watch;
+    watch = new QTimer(qApp);
+    // Each box shown at the last look, and when it is overdue.
+    QObject::connect(
+        watch, &QTimer::timeout,
+        [patience, open = QHash<QMessageBox*, QDeadlineTimer>()]() mutable {
+            QHash<QMessageBox*, QDeadlineTimer> shown;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible())
+                    shown.insert(box, open.value(box, QDeadlineTimer(patience)));
+            open = shown;
+            for (auto [box, deadline] : shown.asKeyValueRange())
+                if (deadline.hasExpired()) {
+                    ADD_FAILURE() << "a message box nobody answered was open for "
+                                  << patience.count() << " ms: \"" << box->text() << '"';
+                    open.remove(box);
+                    box->reject();
+                }
+        });
+    watch->start(50);
+}

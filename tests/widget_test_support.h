@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 // Lets failed comparisons and their notes print texts...
@@ -113,3 +114,9 @@ inline Response pressKey(Qt::Key key) {
 // Runs `action`; if it opens a modal message box, records it and answers it
 // (by default with OK).
 SeenMessage catchMessage(const std::function<void()>& action, const Response& respond = {});
+
+// A message box that no test answers would hold its test until the time limit
+// of the whole run. Once watched for, a box left open for `patience` fails the
+// running test with its text and is closed, so that the test goes on to its
+// own checks. Watches from the start of every widget test program.
+void failOnUnansweredMessages(std::chrono::milliseconds patience);

@@ -91,23 +91,31 @@ TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramWhateverIsOpenAndKeepTheP
     }
 }
 
-// Measured as the box lays out its text: the style's text area, less the
-// text margins and the two pixels the box keeps each side.
-TEST_F(DesktopTest, boundAndPageBoxesShowTheirLongestNumberWhole) {
-    for (const auto& [box, longest] : {std::pair{"txtFrom", "99999999999999999999"},
-                                       {"txtTo", "99999999999999999999"},
-                                       {"txtGoTo", "500000"}}) {
-        auto* edit = get<QLineEdit>(box);
-        QStyleOptionFrame panel;
-        panel.initFrom(edit);
-        panel.rect = edit->contentsRect();
-        panel.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, edit);
-        const QRect area = edit->style()
-                               ->subElementRect(QStyle::SE_LineEditContents, &panel, edit)
-                               .marginsRemoved(edit->textMargins());
-        // One more pixel for the cursor after the last digit.
-        EXPECT_LE(edit->fontMetrics().horizontalAdvance(longest) + 1, area.width() - 4) << box;
+// As the user sees it: with the cursor after the last digit, where typing
+// leaves it, the box shows exactly what it shows with the cursor before the
+// first, so no digit has scrolled out of view at either end. The box draws no
+// cursor without the focus, so the two pictures differ only by a scroll.
+TEST_F(DesktopTest, boundAndPageBoxesShowTheirLongestNumberWholeAtAnyFontSize) {
+    const QFont usual = QApplication::font();
+    for (const qreal scale : {1.0, 2.5}) {
+        QFont font = usual;
+        font.setPointSizeF(usual.pointSizeF() * scale);
+        QApplication::setFont(font);
+        openWindow();
+        for (const auto& [box, longest] : {std::pair{"txtFrom", "12345678901234567890"},
+                                           {"txtTo", "98765432109876543210"},
+                                           {"txtGoTo", "400000"}}) {
+            auto* edit = get<QLineEdit>(box);
+            edit->clearFocus();
+            edit->setText(QString::fromLatin1(longest));
+            edit->end(false);
+            const QImage atEnd = edit->grab().toImage();
+            edit->home(false);
+            EXPECT_EQ(atEnd, edit->grab().toImage())
+                << box << " at " << font.pointSizeF() << " points hides its first digit";
+        }
     }
+    QApplication::setFont(usual);
 }
 
 } // namespace
