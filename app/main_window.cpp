@@ -73,8 +73,6 @@ void MainWindow::createFrames() {
     BigFrame_1 = named(new SearchFrame(*defaultButton_, central), "BigFrame_1");
     BigFrame_2 = named(new CalcFrame(*defaultButton_, central), "BigFrame_2");
     BigFrame_3 = named(new FactorFrame(central), "BigFrame_3");
-    // Every calculator key hands its keys to the calculator: Enter there is "=".
-    defaultButton_->leaveEnterToDefaultIn(BigFrame_2);
     for (int index = 1; index <= 3; ++index)
         layout->addWidget(frame(index), 1);
     setCentralWidget(central);

@@ -24,19 +24,11 @@ void DefaultButton::set(QPushButton* button) {
         button->setDefault(true); // draws the default frame
 }
 
-void DefaultButton::leaveEnterToDefaultIn(QWidget* area) {
-    defaultOnlyAreas_.append(area);
-}
-
-// The enabled push button with this window's focus, unless it lies in an area
-// that leaves Enter to the default button.
+// The enabled push button with this window's focus.
 QPushButton* DefaultButton::focusedButton() const {
     auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
     if (!button || button->window() != window_ || !button->isEnabled())
         return nullptr;
-    for (const QPointer<QWidget>& area : defaultOnlyAreas_)
-        if (area && area->isAncestorOf(button))
-            return nullptr;
     return button;
 }
 

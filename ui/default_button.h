@@ -2,7 +2,6 @@
 // A QMainWindow has no such notion, so the window keeps one here.
 #pragma once
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QPushButton>
@@ -18,16 +17,10 @@ class DefaultButton : public QObject {
     void set(QPushButton* button);
     QPushButton* current() const { return current_.data(); }
 
-    // Enter on a focused push button presses that button; the buttons inside
-    // `area` (a keypad whose keys all mean something else) leave Enter to
-    // the default button instead.
-    void leaveEnterToDefaultIn(QWidget* area);
-
   private:
     void press();
     QPushButton* focusedButton() const;
 
     QWidget* window_;
     QPointer<QPushButton> current_;
-    QList<QPointer<QWidget>> defaultOnlyAreas_;
 };
