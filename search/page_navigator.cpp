@@ -137,7 +137,7 @@ QWidget* PageNavigator::viewingBox(QWidget* parent) const {
 QWidget* PageNavigator::goToBox(QWidget* parent) const {
     auto* goTo = named(new QGroupBox(QStringLiteral("Go to page:"), parent), "fraGoTo");
     auto* row = new QHBoxLayout(goTo);
-    txtGoTo->setFixedWidth(widthShowing(txtGoTo, QStringLiteral("500000")));
+    txtGoTo->setFixedWidth(widthShowing(txtGoTo, wholeText(korvane::search::PageStore::maxPages)));
     row->addWidget(txtGoTo);
     row->addWidget(cmdGoTo);
     return goTo;
