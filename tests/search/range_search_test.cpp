@@ -56,59 +56,54 @@ TEST(RangeSearch, listsTheSamePagesAsTrialDivisionOnOneThreadAndOnTwo) {
             });
             EXPECT_EQ(byPage, ref.pages) << "page by page";
             EXPECT_EQ(bySpan, ref.pages) << "as one span";
-            EXPECT_EQ(outcome.primeCount, ref.primes);
-            EXPECT_EQ(outcome.lastPrime, ref.lastPrime);
-            EXPECT_EQ(outcome.storeFull, ref.storeFull);
-            EXPECT_EQ(outcome.textFull, ref.openPageFull);
-            const bool early = ref.storeFull || ref.openPageFull;
-            EXPECT_EQ(outcome.percentDone, early
-                                               ? 100.0 / static_cast<double>(row.last - row.first) *
-                                                     static_cast<double>(ref.lastPrime - row.first)
-                                               : 100.0);
+            EXPECT_EQ(std::tuple(outcome.primeCount, outcome.lastPrime, outcome.storeFull,
+                                 outcome.textFull),
+                      std::tuple(ref.primes, ref.lastPrime, ref.storeFull, ref.openPageFull));
         }
     }
 }
 
-// The checked bounds, or up to the last prime listed when a limit stopped the
-// search (nothing past that prime was looked at).
-TEST(RangeSearch, coversItsBoundsOrUpToTheLastPrimeListed) {
-    const struct {
-        const char *name, *from, *to;
-        std::size_t maxPages;
-        std::uint64_t first, last;
-        bool stoppedEarly;
-    } rows[] = {
-        {"the whole range", "0", "1000", 500000, 0, 1000, false},
-        {"From rounded up, To's whole part", "6.5", "7.5", 500000, 7, 7, false},
-        {"three pages, the last closed by 6689", "0", "1000000", 3, 0, 6689, true},
+// What a search covers, the checked bounds or up to the last prime listed when
+// a limit stopped it, and its count (pi(10^k) among them); progress rises and
+// is reported on the caller's thread.
+TEST(RangeSearch, coversItsBoundsOrUpToTheLastPrimeListedAndCountsThePrimes) {
+    using Covered = std::tuple<std::uint64_t, std::uint64_t, bool, std::uint64_t>;
+    const std::tuple<const char*, const char*, std::size_t, Covered> rows[] = {
+        {"0", "10000", 500000, {0, 10000, false, 1229}},
+        {"6.5", "7.5", 500000, {7, 7, false, 1}},  // From rounded up, To's whole part
+        {"0", "1000000", 3, {0, 6689, true, 862}}, // three pages, the last closed by 6689
+        {"0", "1000000", 500000, {0, 1000000, false, 78498}},
+        {"0", "100000000", 500000, {0, 100000000, false, 5761455}},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const auto caller = std::this_thread::get_id();
+    for (const auto& [from, to, maxPages, expected] : rows) {
+        std::vector<double> reports;
+        bool otherThread = false;
         PageStore store;
-        const auto range = std::get<SearchRange>(validateBounds(row.from, row.to));
-        const CoveredRange covered = runSearch(range, store, {}, {row.maxPages}).covered();
-        EXPECT_EQ(covered.first, row.first);
-        EXPECT_EQ(covered.last, row.last);
-        EXPECT_EQ(covered.stoppedEarly, row.stoppedEarly);
+        const auto range = std::get<SearchRange>(validateBounds(from, to));
+        const SearchOutcome out = runSearch(range, store,
+                                            [&](double percent) {
+                                                otherThread |= std::this_thread::get_id() != caller;
+                                                reports.push_back(percent);
+                                            },
+                                            {maxPages});
+        const CoveredRange c = out.covered();
+        EXPECT_EQ(Covered(c.first, c.last, c.stoppedEarly, out.primeCount), expected) << to;
+        EXPECT_FALSE(otherThread) << "progress is reported on the caller's thread";
+        EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end())) << "progress only rises";
     }
 }
 
 // 19- and 20-digit bounds keep every digit (a 64-bit float would move them by
 // up to 1024); refusals come in the order the checks run.
 TEST(RangeSearch, checksTheExactValuesOfTheBounds) {
-    const char* const notLess = "Number in the From box should be less then number in the To box!";
     const std::tuple<const char*, const char*, const char*> rows[] = {
         // clang-format off
         {"9999999999999999000", "9999999999999999500", "9999999999999999000 to 9999999999999999500"},
         {"9999999999999999999", "1E+19", "9999999999999999999 to 10000000000000000000"},
-        {"99999999999999999.5", "100000000000000000.5", "100000000000000000 to 100000000000000000"},
-        {"-1e-400", "5", "0 to 5"},
-        {"abc", "xyz", "Enter a valid number in the From box"},
-        {"0", "1e999999999", "Enter a valid number in the To box"},
         {"-0.5", "4", "Enter 0 or a greater number in the From box"},
-        {"2e19", "3", "Enter a number greater than 4 in the To box"},
         {"2e19", "10000000000000000001", "Enter a number not above 1E+19 in the To box"},
-        {"10", "4.5", notLess}, {"9999999999999999000.5", "9999999999999999001", notLess},
+        {"9999999999999999000.5", "9999999999999999001", "Number in the From box should be less then number in the To box!"},
         // clang-format on
     };
     for (const auto& [from, to, outcome] : rows) {
@@ -120,24 +115,6 @@ TEST(RangeSearch, checksTheExactValuesOfTheBounds) {
                               korvane::decimalDigits(range->last),
                   outcome)
             << from << " to " << to;
-    }
-}
-
-TEST(RangeSearch, countsThePrimesBelowPowersOfTenReportingRisingProgressOnTheCallersThread) {
-    const auto caller = std::this_thread::get_id();
-    for (const auto& [to, primes] : {std::pair<std::uint64_t, std::uint64_t>{10000, 1229},
-                                     {1000000, 78498},
-                                     {100000000, 5761455}}) {
-        std::vector<double> reports;
-        bool otherThread = false;
-        PageStore store;
-        const SearchOutcome outcome = runSearch({0, to}, store, [&](double percent) {
-            otherThread |= std::this_thread::get_id() != caller;
-            reports.push_back(percent);
-        });
-        EXPECT_EQ(outcome.primeCount, primes) << to;
-        EXPECT_FALSE(otherThread) << "progress is reported on the caller's thread";
-        EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end())) << "progress only rises";
     }
 }
 
@@ -175,13 +152,11 @@ TEST(RangeSearch, aProgressCallbackThatThrowsWhileWaitingForTheHelperEndsTheSear
     EXPECT_TRUE(thrown) << "thrown while waiting for the helper";
 }
 
-TEST(PageStore, givesNothingOutsideItsPagesAndKeepsOnlyTheLastSearch) {
+TEST(PageStore, stopsMakingPagesWhenToldAndKeepsOnlyTheLastSearch) {
     PageStore store;
     runSearch({0, 20000}, store);
     ASSERT_EQ(store.pageCount(), 9u);
-    EXPECT_EQ(store.page(0) + store.page(10), "");
-    EXPECT_EQ(store.spanBytes(8, 30), store.page(8).size() + store.page(9).size());
-    EXPECT_EQ(store.spanBytes(5, 4), 0u);
+    EXPECT_EQ(store.page(10), "");
     int made = 0;
     EXPECT_FALSE(store.makePages(1, 9, [&](std::string_view) { return ++made < 3; }));
     EXPECT_EQ(made, 3) << "stops when told to";
@@ -204,11 +179,11 @@ TEST(PageStore, aFullSearchRunsWithinA400MegabyteAddressSpace) {
             _exit(2);
         try {
             PageStore store;
-            const SearchOutcome outcome = runSearch({0, 10'000'000'000}, store);
-            const bool right = outcome.pageCount == 500000 && outcome.storeFull &&
-                               outcome.primeCount == 60266898 && // exact far past 2^24
-                               store.page(500000).ends_with(" 1196077591");
-            _exit(right ? 0 : 3);
+            const SearchOutcome out = runSearch({0, 10'000'000'000}, store);
+            _exit(out.pageCount == 500000 && out.storeFull && out.primeCount == 60266898 &&
+                          store.page(500000).ends_with(" 1196077591")
+                      ? 0
+                      : 3);
         } catch (...) {
             _exit(4);
         }
