@@ -78,35 +78,30 @@ TEST(FindNumber, answersEachKindOfNumberAndShowsTheNearerPrime) {
 // Every listed prime is found at its own place, and every number just past
 // one finds it and the next; below the first prime only the first is found.
 TEST(FindNumber, placesEveryPrimeAsATrialDivisionListingDoes) {
-    const struct Row {
-        const char* name;
-        std::uint64_t first, last;
-        SearchLimits limits{};
-    } rows[] = {
+    const std::tuple<const char*, std::uint64_t, std::uint64_t, SearchLimits> rows[] = {
         {"1 to 5 digits on two threads", 0, 30000, {500000, 0}},
-        {"10 to 11 digits: the open last page", 9999997000, 10000003000},
+        {"10 to 11 digits: the open last page", 9999997000, 10000003000, {}},
         {"store full", 0, 100000, {37}},
         {"open page at its cap", 9999995000, 10000005000, {500000, 20000000, 1200}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Searched s(row.first, row.last, row.limits);
-        const std::vector<ListedPrime> expected = listing(
-            referenceSearch(row.first, row.last, row.limits.maxPages, row.limits.maxOpenPageBytes));
+    for (const auto& [name, first, last, limits] : rows) {
+        SCOPED_TRACE(name);
+        const Searched s(first, last, limits);
+        const std::vector<ListedPrime> expected =
+            listing(referenceSearch(first, last, limits.maxPages, limits.maxOpenPageBytes));
+        const auto at = [&](std::size_t i) {
+            return i < expected.size() ? std::optional(expected[i]) : std::nullopt;
+        };
         const Surroundings below = surroundingsOf(s.store, expected.at(0).value - 1);
         EXPECT_FALSE(below.atOrBelow.has_value()) << "nothing below the first prime";
         EXPECT_EQ(below.above, expected[0]);
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            const std::optional<ListedPrime> next =
-                i + 1 < expected.size() ? std::optional(expected[i + 1]) : std::nullopt;
+        for (std::size_t i = 0; i < expected.size(); ++i)
             for (const std::uint64_t n : {expected[i].value, expected[i].value + 1}) {
-                if (next && n == next->value)
-                    break; // 2 and 3
+                const std::size_t k = at(i + 1) && at(i + 1)->value == n ? i + 1 : i; // 2 and 3
                 const Surroundings found = surroundingsOf(s.store, n);
-                ASSERT_EQ(found.atOrBelow, expected[i]) << "at or below " << n;
-                ASSERT_EQ(found.above, next) << "above " << n;
+                ASSERT_EQ(found.atOrBelow, at(k)) << "at or below " << n;
+                ASSERT_EQ(found.above, at(k + 1)) << "above " << n;
             }
-        }
     }
 }
 
