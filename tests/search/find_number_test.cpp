@@ -1,6 +1,7 @@
-// Find Number: the answers a user reads, and every listed prime's place (its
-// ordinal, page and column) against a trial-division listing, across digit
-// counts, two threads, a store that filled up and the capped page near 1E+19.
+// Find Number: the answers a user reads and the prime put on view, and every
+// listed prime's place (ordinal, page and column) against a trial-division
+// listing, across digit counts, two threads, a full store and the capped page
+// near 1E+19.
 #include "search/find_number.h"
 #include "search/range_search.h"
 #include "tests/reference_pages.h"
@@ -11,24 +12,14 @@
 
 using namespace korvane::search;
 
-namespace korvane::search {
-void PrintTo(const ListedPrime& p, std::ostream* out) {
-    *out << p.value << " (ordinal " << p.ordinal << ", page " << p.page << ", column " << p.column
-         << ", " << p.digits << " digits)";
-}
-} // namespace korvane::search
-
 namespace {
 
 // A search as the tab runs it, with the range it reports as covered.
 struct Searched {
     PageStore store;
     CoveredRange covered;
-    Searched(std::uint64_t first, std::uint64_t last, SearchLimits limits = {}) {
-        const SearchOutcome out = runSearch({first, last}, store, {}, limits);
-        const bool early = out.storeFull || out.textFull;
-        covered = {first, early ? out.lastPrime : last, early};
-    }
+    Searched(std::uint64_t first, std::uint64_t last, SearchLimits limits = {})
+        : covered(runSearch({first, last}, store, {}, limits).covered()) {}
     std::string find(const char* typed) const { return findNumber(typed, covered, store).text; }
 };
 
@@ -49,126 +40,91 @@ std::vector<ListedPrime> listing(const ReferenceResult& ref) {
 
 } // namespace
 
-TEST(FindNumber, answersEachKindOfNumberInWords) {
+// The answer in words, and the digits selected on the page put on view: the
+// number, or the nearer prime (the lower one on a tie), or nothing.
+TEST(FindNumber, answersEachKindOfNumberAndShowsTheNearerPrime) {
     const Searched toMillion(0, 1000000);
-    const struct {
-        const char *typed, *answer;
-    } rows[] = {
-        {"", "Enter a whole number."},
-        {"abc", "Enter a whole number."},
-        {"2.5", "Enter a whole number."},
-        {"2000000", "2000000 is outside the searched range, 0 to 1000000."},
-        {"-5", "-5 is outside the searched range, 0 to 1000000."},
-        {"1e30", "1000000000000000000000000000000 is outside the searched range, 0 to 1000000."},
-        {"104729", "104729 is the 10000th prime listed, on page 45."},
-        {"104729.0", "104729 is the 10000th prime listed, on page 45."},
-        {"2", "2 is the 1st prime listed, on page 1."},
-        {"2083", "2083 is the 314th prime listed, on page 1."},
-        {"2087", "2087 is the 315th prime listed, on page 2."},
-        {"999983", "999983 is the 78498th prime listed, on page 436."},
-        {"1000",
-         "1000 is not prime; the nearest primes listed are 997 (page 1) and 1009 (page 1)."},
-        {"1", "1 is not prime; the nearest prime listed is 2 (page 1)."},
-        {"1e6", "1000000 is not prime; the nearest prime listed is 999983 (page 436)."},
+    const char* const notWhole = "Enter a whole number.";
+    const char* const outside = " is outside the searched range, 0 to 1000000.";
+    const std::tuple<const char*, std::string, const char*> rows[] = {
+        // clang-format off
+        {"abc", notWhole, ""}, {"2.5", notWhole, ""},
+        {"2000000", "2000000" + std::string(outside), ""},
+        {"104729", "104729 is the 10000th prime listed, on page 45.", "104729"},
+        {"104729.0", "104729 is the 10000th prime listed, on page 45.", "104729"},
+        {"2", "2 is the 1st prime listed, on page 1.", "2"},
+        {"2083", "2083 is the 314th prime listed, on page 1.", "2083"},
+        {"2087", "2087 is the 315th prime listed, on page 2.", "2087"},
+        {"999983", "999983 is the 78498th prime listed, on page 436.", "999983"},
+        {"1000", "1000 is not prime; the nearest primes listed are 997 (page 1) and 1009 (page 1).", "997"},
+        {"9", "9 is not prime; the nearest primes listed are 7 (page 1) and 11 (page 1).", "7"},
+        {"2086", "2086 is not prime; the nearest primes listed are 2083 (page 1) and 2087 (page 2).", "2087"},
+        {"1", "1 is not prime; the nearest prime listed is 2 (page 1).", "2"},
+        {"1e6", "1000000 is not prime; the nearest prime listed is 999983 (page 436).", "999983"},
+        // clang-format on
     };
-    for (const auto& [typed, answer] : rows)
-        EXPECT_EQ(toMillion.find(typed), answer) << "typed: " << typed;
-    EXPECT_EQ(Searched(8, 10).find("9"), "9 is not prime; no prime is listed.");
-}
-
-TEST(FindNumber, putsTheNumberOrTheNearerPrimeOnViewLowerOnATie) {
-    const Searched s(0, 1000000);
-    const struct {
-        const char* typed;
-        std::optional<std::uint64_t> shown;
-        std::size_t page;
-    } rows[] = {{"104729", 104729, 45}, {"1000", 997, 1},
-                {"1006", 1009, 1},      {"9", 7, 1},
-                {"2086", 2087, 2},      {"2000000", std::nullopt, 0},
-                {"x", std::nullopt, 0}};
-    for (const auto& [typed, shown, page] : rows) {
+    for (const auto& [typed, text, shown] : rows) {
         SCOPED_TRACE(typed);
-        const FindAnswer a = findNumber(typed, s.covered, s.store);
-        ASSERT_EQ(a.show.has_value(), shown.has_value());
-        if (!shown)
-            continue;
-        EXPECT_EQ(a.show->page, page);
-        EXPECT_EQ(s.store.page(page).substr(a.show->column, a.show->digits), std::to_string(*shown))
+        const FindAnswer a = findNumber(typed, toMillion.covered, toMillion.store);
+        EXPECT_EQ(a.text, text);
+        EXPECT_EQ(a.show ? toMillion.store.page(a.show->page).substr(a.show->column, a.show->digits)
+                         : "",
+                  shown)
             << "the digits selected";
     }
+    EXPECT_EQ(Searched(8, 10).find("9"), "9 is not prime; no prime is listed.");
 }
 
 // Every listed prime is found at its own place, and every number just past
 // one finds it and the next; below the first prime only the first is found.
 TEST(FindNumber, placesEveryPrimeAsATrialDivisionListingDoes) {
-    const struct Row {
-        const char* name;
-        std::uint64_t first, last;
-        SearchLimits limits{};
-    } rows[] = {
-        {"1 to 4 digits on page 1", 0, 30000},
-        {"two threads", 0, 30000, {500000, 0}},
-        {"4 to 5 digits", 9000, 11000},
-        {"the first 5-digit prime opens page 2", 7541, 11000},
-        {"5 to 6 digits", 99990, 100110, {500000, 0}},
-        {"9 to 10 digits", 999999000, 1000002000},
-        {"10 to 11 digits: the open last page", 9999997000, 10000003000},
+    const std::tuple<const char*, std::uint64_t, std::uint64_t, SearchLimits> rows[] = {
+        {"1 to 5 digits on two threads", 0, 30000, {500000, 0}},
+        {"10 to 11 digits: the open last page", 9999997000, 10000003000, {}},
         {"store full", 0, 100000, {37}},
         {"open page at its cap", 9999995000, 10000005000, {500000, 20000000, 1200}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Searched s(row.first, row.last, row.limits);
-        const std::vector<ListedPrime> expected = listing(
-            referenceSearch(row.first, row.last, row.limits.maxPages, row.limits.maxOpenPageBytes));
-        ASSERT_FALSE(expected.empty());
-        const Surroundings below = surroundingsOf(s.store, expected[0].value - 1);
+    for (const auto& [name, first, last, limits] : rows) {
+        SCOPED_TRACE(name);
+        const Searched s(first, last, limits);
+        const std::vector<ListedPrime> expected =
+            listing(referenceSearch(first, last, limits.maxPages, limits.maxOpenPageBytes));
+        const auto at = [&](std::size_t i) {
+            return i < expected.size() ? std::optional(expected[i]) : std::nullopt;
+        };
+        const Surroundings below = surroundingsOf(s.store, expected.at(0).value - 1);
         EXPECT_FALSE(below.atOrBelow.has_value()) << "nothing below the first prime";
         EXPECT_EQ(below.above, expected[0]);
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            const std::optional<ListedPrime> next =
-                i + 1 < expected.size() ? std::optional(expected[i + 1]) : std::nullopt;
+        for (std::size_t i = 0; i < expected.size(); ++i)
             for (const std::uint64_t n : {expected[i].value, expected[i].value + 1}) {
-                if (next && n == next->value)
-                    break; // 2 and 3
+                const std::size_t k = at(i + 1) && at(i + 1)->value == n ? i + 1 : i; // 2 and 3
                 const Surroundings found = surroundingsOf(s.store, n);
-                ASSERT_EQ(found.atOrBelow, expected[i]) << "at or below " << n;
-                ASSERT_EQ(found.above, next) << "above " << n;
+                ASSERT_EQ(found.atOrBelow, at(k)) << "at or below " << n;
+                ASSERT_EQ(found.above, at(k + 1)) << "above " << n;
             }
-        }
     }
 }
 
-TEST(FindNumber, aFullStoreEndsTheRangeAtItsLastPrime) {
-    const Searched s(0, 1000000, {3});
-    EXPECT_EQ(s.find("6689"), "6689 is the 862nd prime listed, on page 3.");
-    EXPECT_EQ(s.find("6690"), "6690 is outside the searched range, 0 to 6689.");
-}
-
-// 20-digit primes never close a page; capped at 2000 characters, the one page
-// holds 100 of them.
-TEST(FindNumber, findsThePrimesOfTheOneCappedPageNearTenToTheNineteen) {
+// A full store ends the range at its last prime. 20-digit primes never close a
+// page; capped at 2000 characters, the one page near 1E+19 holds 100 of them.
+TEST(FindNumber, answersAfterAFullStoreAndOnTheOneCappedPageNearTenToTheNineteen) {
+    const Searched full(0, 1000000, {3});
+    EXPECT_EQ(full.find("6689"), "6689 is the 862nd prime listed, on page 3.");
+    EXPECT_EQ(full.find("6690"), "6690 is outside the searched range, 0 to 6689.");
     const Searched s(9999999999999990000u, 10000000000000000000u, {500000, 20000000, 2000});
-    const struct {
-        const char *typed, *answer;
-    } rows[] = {
-        {"9999999999999990000", "9999999999999990000 is not prime; the nearest prime listed is "
-                                "9999999999999990047 (page 1)."},
-        {"9999999999999990047", "9999999999999990047 is the 1st prime listed, on page 1."},
-        {"9999999999999994177", "9999999999999994177 is the 100th prime listed, on page 1."},
-        {"9999999999999994151.5", "Enter a whole number."},
-        {"1E+19", "10000000000000000000 is outside the searched range, 9999999999999990000 to "
-                  "9999999999999994177."},
-    };
-    for (const auto& [typed, answer] : rows)
-        EXPECT_EQ(s.find(typed), answer) << "typed: " << typed;
+    EXPECT_EQ(s.find("9999999999999990047"),
+              "9999999999999990047 is the 1st prime listed, on page 1.");
+    EXPECT_EQ(s.find("9999999999999994177"),
+              "9999999999999994177 is the 100th prime listed, on page 1.");
+    EXPECT_EQ(s.find("1E+19"), "10000000000000000000 is outside the searched range, "
+                               "9999999999999990000 to 9999999999999994177.");
 }
 
 TEST(FindNumber, ordinalsTakeTheirEnglishSuffixes) {
     const std::pair<std::uint64_t, const char*> rows[] = {
-        {1, "1st"},     {2, "2nd"},     {3, "3rd"},     {4, "4th"},      {11, "11th"},
-        {12, "12th"},   {13, "13th"},   {21, "21st"},   {22, "22nd"},    {23, "23rd"},
-        {101, "101st"}, {111, "111th"}, {112, "112th"}, {1000, "1000th"}};
+        {1, "1st"},     {2, "2nd"},     {3, "3rd"},    {4, "4th"},   {11, "11th"},
+        {12, "12th"},   {13, "13th"},   {21, "21st"},  {22, "22nd"}, {23, "23rd"},
+        {101, "101st"}, {111, "111th"}, {112, "112th"}};
     for (const auto& [n, text] : rows)
         EXPECT_EQ(ordinalText(n), text);
 }
