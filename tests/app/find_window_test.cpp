@@ -17,6 +17,14 @@ struct FindTest : WindowTest {
         return window.text("lblFindResult");
     }
     QPlainTextEdit* view() const { return get<QPlainTextEdit>("txtPrimes"); }
+    // Whether Ctrl+F opened Find (then closed by its Close button).
+    bool ctrlFOpens() {
+        key(Qt::CTRL | Qt::Key_F);
+        const bool opened = !w->isEnabled();
+        if (opened)
+            shownWindow("frmFind").click("cmdClose");
+        return opened;
+    }
 };
 
 // The item follows Statistics and is on exactly with it; Ctrl+F, the only
@@ -27,16 +35,8 @@ TEST_F(FindTest, theItemFollowsStatisticsAndCtrlFFindsFromTheSearchTabOnly) {
     EXPECT_EQ(w->mnuFind->text(), "&Find Number...");
     for (const char* menu : {"mnuFile", "mnuView", "mnuHelp"})
         for (const QAction* item : get<QMenu>(menu)->actions())
-            EXPECT_EQ(item->shortcut(),
-                      item == w->mnuFind ? QKeySequence(Qt::CTRL | Qt::Key_F) : QKeySequence())
+            EXPECT_EQ(item->shortcut().toString(), item == w->mnuFind ? "Ctrl+F" : "")
                 << item->objectName();
-    const auto ctrlFOpens = [&] {
-        key(Qt::CTRL | Qt::Key_F);
-        const bool opened = !w->isEnabled();
-        if (opened)
-            shownWindow("frmFind").click("cmdClose");
-        return opened;
-    };
     EXPECT_FALSE(enabled("mnuFind") || enabled("mnuStatistics")) << "off at start-up";
     search("0", "1000");
     EXPECT_TRUE(enabled("mnuFind") && enabled("mnuStatistics")) << "on after a search";
@@ -49,6 +49,8 @@ TEST_F(FindTest, theItemFollowsStatisticsAndCtrlFFindsFromTheSearchTabOnly) {
     EXPECT_FALSE(ctrlFOpens()) << "after Reset";
 }
 
+// It keeps the answer between Finds and opens empty; it refuses a paste that
+// would not fit, as the bound boxes do.
 TEST_F(FindTest, opensEmptyWithItsControlsAndKeepsTheAnswerUntilItCloses) {
     search("0", "1000000");
     const Controls f = openFind();
@@ -63,7 +65,24 @@ TEST_F(FindTest, opensEmptyWithItsControlsAndKeepsTheAnswerUntilItCloses) {
     expectEveryFocusableControlNamed(f.root);
     find(f, "1000");
     f.click("cmdFind");
-    f.expectTexts({{"txtFind", "1000"}}); // kept between Finds
+    int beeps = 0;
+    setRefusalSound([&] { ++beeps; });
+    QGuiApplication::clipboard()->setText(QString(21, u'9'));
+    QTest::keyClick(f.get("txtFind"), Qt::Key_V, Qt::ControlModifier);
+    setRefusalSound({});
+    EXPECT_EQ(beeps, 1) << "the paste refused";
+    f.expectTexts({{"txtFind", "1000"}});
+    // A page that cannot be made is reported over Find, which stays usable.
+    s()->navigator().setPageMaker([this](std::size_t k) -> std::string {
+        if (k == 45)
+            throw std::bad_alloc();
+        return s()->pages().page(k);
+    });
+    EXPECT_EQ(catchMessage([&] { find(f, "104729"); }).text,
+              "The page could not be shown: not enough memory.");
+    EXPECT_EQ(f.text("lblFindResult"), "104729 is the 10000th prime listed, on page 45.");
+    expectTexts({{"lblPageNow", "1"}});
+    EXPECT_TRUE(f.becomesActive()) << "Find takes the activation back";
     f.key(Qt::Key_Escape);
     EXPECT_FALSE(f.root->isVisible());
     EXPECT_TRUE(w->isEnabled() && becomesActive());
@@ -78,16 +97,17 @@ TEST_F(FindTest, answersAndGoesToThePageOfThePrimeItNames) {
         const char *from, *to, *typed, *answer, *selected;
         int page;
     } rows[] = {
+        // clang-format off
         {"0", "1000000", "2.5", "Enter a whole number.", "", 0},
         {"0", "1000000", "2000000", "2000000 is outside the searched range, 0 to 1000000.", "", 0},
         {"0", "1000000", "104729", "104729 is the 10000th prime listed, on page 45.", "104729", 45},
-        {"0", "1000000", "1000",
-         "1000 is not prime; the nearest primes listed are 997 (page 1) and 1009 (page 1).", "997",
-         1},
+        {"0", "1000000", "1000", "1000 is not prime; the nearest primes listed are 997 (page 1) and 1009 (page 1).",
+         "997", 1},
         {"0", "1000", "1", "1 is not prime; the nearest prime listed is 2 (page 1).", "2", 1},
         {"24", "28", "25", "25 is not prime; no prime is listed.", "", 0},
-        {"10000000000", "10000100000", "10000099999",
-         "10000099999 is the 4306th prime listed, on page 1.", "10000099999", 1}};
+        {"10000000000", "10000100000", "10000099999", "10000099999 is the 4306th prime listed, on page 1.",
+         "10000099999", 1}};
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed);
         click("cmdReset");
@@ -103,36 +123,6 @@ TEST_F(FindTest, answersAndGoesToThePageOfThePrimeItNames) {
         EXPECT_TRUE(view()->viewport()->rect().contains(view()->cursorRect())) << "in view";
         f.click("cmdClose");
     }
-}
-
-// The message shows over the Find window, which stays usable.
-TEST_F(FindTest, aPageThatCannotBeMadeIsReportedAndTheViewStays) {
-    search("0", "1000000");
-    s()->navigator().setPageMaker([this](std::size_t k) -> std::string {
-        if (k == 45)
-            throw std::bad_alloc();
-        return s()->pages().page(k);
-    });
-    const Controls f = openFind();
-    const SeenMessage seen = catchMessage([&] { find(f, "104729"); });
-    EXPECT_EQ(seen.text, "The page could not be shown: not enough memory.");
-    EXPECT_EQ(f.text("lblFindResult"), "104729 is the 10000th prime listed, on page 45.");
-    expectTexts({{"lblPageNow", "436"}});
-    EXPECT_TRUE(f.becomesActive()) << "Find takes the activation back";
-    find(f, "1000");
-    EXPECT_EQ(get<QSlider>("Slider1")->value(), 1);
-}
-
-TEST_F(FindTest, aPasteThatWouldNotFitIsRefused) {
-    search("0", "1000");
-    const Controls f = openFind();
-    int beeps = 0;
-    setRefusalSound([&] { ++beeps; });
-    QGuiApplication::clipboard()->setText(QString(21, u'9'));
-    QTest::keyClick(f.get("txtFind"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(f.text("txtFind"), "");
-    EXPECT_EQ(beeps, 1);
-    setRefusalSound({});
 }
 
 } // namespace
