@@ -29,6 +29,7 @@ TEST_F(MainWindowTest, theMouseAndKeyboardReachEveryTabWithItsDefaultAndFocus) {
         };
     };
     const auto press = [&](QKeyCombination keys) { return [=, this] { key(keys); }; };
+    // clang-format off
     const std::tuple<const char*, std::function<void()>, int, const char*, const char*> rows[] = {
         {"left on Calculator", release(2, Qt::LeftButton), 2, "cmdEquals", "cmdEquals"},
         {"right on Factor", release(3, Qt::RightButton), 2, "cmdEquals", "cmdEquals"},
@@ -37,9 +38,9 @@ TEST_F(MainWindowTest, theMouseAndKeyboardReachEveryTabWithItsDefaultAndFocus) {
         {"Ctrl+Tab", press(Qt::CTRL | Qt::Key_Tab), 2, "cmdEquals", "cmdEquals"},
         {"Ctrl+PgDown", press(Qt::CTRL | Qt::Key_PageDown), 3, "cmdFactor", "txtNumber"},
         {"Ctrl+Tab wraps", press(Qt::CTRL | Qt::Key_Tab), 1, "cmdCalculate", ""},
-        {"Ctrl+Shift+Tab wraps", press(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), 3, "cmdFactor",
-         "txtNumber"},
+        {"Ctrl+Shift+Tab wraps", press(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), 3, "cmdFactor", "txtNumber"},
         {"Ctrl+PgUp", press(Qt::CTRL | Qt::Key_PageUp), 2, "cmdEquals", "cmdEquals"}};
+    // clang-format on
     for (const auto& [name, act, shown, defaultName, focusName] : rows) {
         SCOPED_TRACE(name);
         act();
@@ -57,14 +58,13 @@ TEST_F(MainWindowTest, aboutCreditsEveryLibraryAndReturnsToWhereTheUserWas) {
         get("txtGoTo")->setFocus(); // the user was about to press Go To
         const Controls about = openFrom(w->mnuAbout, "About");
         EXPECT_FALSE(w->isEnabled()) << "the main window waits";
-        about.expectTexts(
-            {{"lblLicence", "Korvane 6 is distributed under the MIT licence (MIT)."},
-             {"lblQt", "Qt 6 (LGPL-3.0)"},
-             {"lblPrimesieve", "primesieve (BSD-2-Clause)"},
-             {"lblFlint", "FLINT (LGPL-2.1-or-later)"},
-             {"lblGmp", "GMP (LGPL-3.0-or-later)"},
-             {"lblMpfr", "MPFR (LGPL-3.0-or-later)"},
-             {"lblLicenceTexts", "Full licence texts: /usr/share/doc/<package>/copyright"}});
+        // clang-format off
+        about.expectTexts({{"lblLicence", "Korvane 6 is distributed under the MIT licence (MIT)."},
+            {"lblQt", "Qt 6 (LGPL-3.0)"}, {"lblPrimesieve", "primesieve (BSD-2-Clause)"},
+            {"lblFlint", "FLINT (LGPL-2.1-or-later)"}, {"lblGmp", "GMP (LGPL-3.0-or-later)"},
+            {"lblMpfr", "MPFR (LGPL-3.0-or-later)"},
+            {"lblLicenceTexts", "Full licence texts: /usr/share/doc/<package>/copyright"}});
+        // clang-format on
         about.key(leave);
         EXPECT_FALSE(about.root->isVisible());
         EXPECT_TRUE(focusIs("txtGoTo"));

@@ -26,13 +26,6 @@ struct PasteTest : WindowTest {
 };
 
 using Paste = std::function<void(QLineEdit* box, const QString& text)>;
-// A route, and whether it puts its text after the box's text rather than in
-// place of the selection.
-struct Route {
-    const char* name;
-    Paste paste;
-    bool atEnd;
-};
 
 Paste byKeys(QKeyCombination keys) {
     return [keys](QLineEdit* box, const QString& text) {
@@ -80,24 +73,22 @@ void byInputMethod(QLineEdit* box, const QString& text) {
     QApplication::sendEvent(box, &commit);
 }
 
-std::vector<Route> pasteRoutes() {
-    std::vector<Route> routes = {{"Ctrl+V", byKeys(Qt::CTRL | Qt::Key_V), false},
-                                 {"Shift+Insert", byKeys(Qt::SHIFT | Qt::Key_Insert), false},
-                                 {"context menu", byMenu, false},
-                                 {"drop", byDrop(Qt::CopyAction), true},
-                                 {"move drop from elsewhere", byDrop(Qt::MoveAction), true}};
-    if (QGuiApplication::clipboard()->supportsSelection())
-        routes.push_back({"middle click", byMiddleClick, true});
-    return routes;
-}
-
 // A number copied as a spreadsheet cell or a terminal line copies it goes in
 // without its one final LF or CR LF, and must fit without it. Any other line
 // break stays, for the window's own check to refuse as any text that is no
 // number.
 TEST_F(PasteTest, textGoesInWholeWithoutOneFinalLineBreakOrIsRefusedByEveryRoute) {
-    std::vector<Route> routes = pasteRoutes();
-    routes.push_back({"input method", byInputMethod, false});
+    // Each route, and whether it puts its text after the box's text rather
+    // than in place of the selection.
+    std::vector<std::tuple<const char*, Paste, bool>> routes = {
+        {"Ctrl+V", byKeys(Qt::CTRL | Qt::Key_V), false},
+        {"Shift+Insert", byKeys(Qt::SHIFT | Qt::Key_Insert), false},
+        {"context menu", byMenu, false},
+        {"drop", byDrop(Qt::CopyAction), true},
+        {"move drop from elsewhere", byDrop(Qt::MoveAction), true},
+        {"input method", byInputMethod, false}};
+    if (QGuiApplication::clipboard()->supportsSelection())
+        routes.push_back({"middle click", byMiddleClick, true});
     const std::pair<QString, QString> breaks[] = {
         {"123\n\n", "123\n"}, {"12\n3", "12\n3"}, {"123\r", "123\r"}};
     forEachBox([&](const char* name, QLineEdit* box) {
