@@ -62,7 +62,6 @@ TEST_F(FindTest, opensEmptyWithItsControlsAndKeepsTheAnswerUntilItCloses) {
     EXPECT_TRUE(f.focusIs("txtFind"));
     EXPECT_EQ(f.defaultButton(), "cmdFind");
     EXPECT_TRUE(f.get<QLabel>("lblFindResult")->textInteractionFlags() & Qt::TextSelectableByMouse);
-    expectEveryFocusableControlNamed(f.root);
     find(f, "1000");
     f.click("cmdFind");
     int beeps = 0;
