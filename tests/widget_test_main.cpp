@@ -1,12 +1,5 @@
 // Widget tests run the real windows on Qt's offscreen platform.
-#include <QApplication>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
 #include "tests/widget_test_support.h"
-
-#include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
