@@ -15,16 +15,16 @@ namespace {
 
 TEST(QtOptions, everyOptionLetThroughIsTakenAndAppliedByQt) {
     // The arguments, and what the probe reports Qt made of them.
+    const QString plain = "style=fusion direction=ltr stylesheet= left=0";
     const std::pair<QStringList, QString> rows[] = {
-        {{"-style", "fusion"}, "style=fusion direction=ltr stylesheet= left=0"},
-        {{"--style=fusion"}, "style=fusion direction=ltr stylesheet= left=0"},
+        {{"-style", "fusion"}, plain},
+        {{"--style=fusion"}, plain},
         {{"--reverse", "-widgetcount"}, "style=fusion direction=rtl stylesheet= left=0"},
         {{"-stylesheet", "look.qss"}, "style= direction=ltr stylesheet=file:///look.qss left=0"},
         {{"-platform", "offscreen", "-platformtheme", "none", "-qwindowtitle", "T",
           "-qwindowgeometry", "300x200+5+5", "-qwindowicon", "x.png", "-session", "s"},
-         "style=fusion direction=ltr stylesheet= left=0"},
-        {{"--platform", "offscreen", "--qwindowtitle", "--help"},
-         "style=fusion direction=ltr stylesheet= left=0"},
+         plain},
+        {{"--platform", "offscreen", "--qwindowtitle", "--help"}, plain},
     };
     qputenv("QT_QPA_PLATFORM", "offscreen"); // for the probe, whatever the display
     qputenv("QT_STYLE_OVERRIDE", "fusion");
