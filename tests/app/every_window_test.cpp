@@ -1,0 +1,171 @@
+// Every window, walked as a user finds them: each text reads at 4.5 : 1 or
+// better (WCAG AA) under the default light palette and a dark one, each
+// control a screen reader reaches has a name, and Alt and a letter does one
+// thing in a window or a menu.
+#include "tests/app/every_window.h"
+#include "ui/status_label.h"
+#include "ui/text_contrast.h"
+
+#include <iostream>
+
+namespace {
+
+// Dark window and base colours, as a dark desktop theme sets; Qt derives the
+// text colours from them.
+QPalette darkPalette() {
+    QPalette dark(QColor(60, 60, 64), QColor(45, 45, 48)); // buttons, windows
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Highlight, QColor(42, 110, 190));
+    return dark;
+}
+
+// The colour most of the area is painted in: the background behind the text.
+QColor dominant(const QImage& image, const QRect& area) {
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const auto most = std::max_element(counts.cbegin(), counts.cend());
+    return most == counts.cend() ? QColor() : QColor(most.key());
+}
+
+// A control's own text and the role of the palette its style draws it in.
+std::pair<QString, QPalette::ColorRole> textOf(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return {label->text(), label->foregroundRole()};
+    if (const auto* box = qobject_cast<const QLineEdit*>(control))
+        return {box->text(), QPalette::Text};
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return {button->text(), qobject_cast<const QPushButton*>(control)
+                                    ? QPalette::ButtonText
+                                    : button->foregroundRole()};
+    return {};
+}
+
+// The lowest ratio found, and where.
+using Lowest = std::pair<double, QString>;
+
+void measure(QWidget* window, Lowest& lowest) {
+    const QImage image = window->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto [text, role] = textOf(control);
+        if (text.trimmed().isEmpty() || !control->isVisible() || !control->isEnabled() ||
+            control->window() != window)
+            continue;
+        // Inside the frame a box or a button draws around its text.
+        const int inset = qobject_cast<QLabel*>(control) ? 0 : 3;
+        const QRect place = QRect(control->mapTo(window, QPoint()), control->size())
+                                .adjusted(inset, inset, -inset, -inset);
+        const QColor background =
+            dominant(image, QRect(place.topLeft() * scale, place.size() * scale) & image.rect());
+        const QColor colour = control->palette().color(QPalette::Active, role);
+        const Lowest found{contrastRatio(colour, background),
+                           QStringLiteral("%1/%2 %3 on %4")
+                               .arg(window->objectName(), control->objectName(), colour.name(),
+                                    background.name())};
+        EXPECT_GE(found.first, 4.5) << found.second;
+        lowest = std::min(lowest, found);
+    }
+}
+
+// The caption whose access letter works in the control's window, if any.
+QString captionOf(const QWidget* control) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->buddy() ? label->text() : QString();
+    if (const auto* group = qobject_cast<const QGroupBox*>(control))
+        return group->title();
+    return {};
+}
+
+// No two of the captions share an access letter.
+void expectOwnLetters(const QStringList& captions, const QString& where) {
+    QMap<QString, QString> taken; // letter -> caption
+    for (const QString& caption : captions) {
+        const QString letter = QKeySequence::mnemonic(caption).toString();
+        if (letter.isEmpty())
+            continue;
+        EXPECT_FALSE(taken.contains(letter))
+            << where << ": " << caption << " and " << taken[letter] << " share " << letter;
+        taken.insert(letter, caption);
+    }
+}
+
+// The window's menu bar titles and controls together, and each of its menus.
+void expectOwnAccessLetters(QWidget* window) {
+    QStringList captions;
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (const QAction* title : main->menuBar()->actions())
+            captions << title->text();
+    for (const QWidget* control : window->findChildren<QWidget*>())
+        if (control->window() == window)
+            captions << captionOf(control);
+    expectOwnLetters(captions, window->objectName());
+    for (const QMenu* menu : window->findChildren<QMenu*>()) {
+        QStringList items;
+        for (const QAction* item : menu->actions())
+            items << item->text();
+        expectOwnLetters(items, menu->objectName());
+    }
+}
+
+using EveryWindowTest = WindowTest;
+
+// Windows made under each palette, as at start-up, and then the desktop
+// switching back to light while they are open. Names and letters do not
+// change with the palette: they are checked under the first.
+TEST_F(EveryWindowTest, readsUnderLightAndDarkPalettesIsNamedForAScreenReaderAndHasItsOwnLetters) {
+    const QPalette light = QApplication::palette();
+    const std::tuple<const char*, QPalette, bool> rows[] = {
+        {"light", light, true}, {"dark", darkPalette(), true}, {"light again", light, false}};
+    for (const auto& [name, palette, anew] : rows) {
+        SCOPED_TRACE(name);
+        QApplication::setPalette(palette);
+        QApplication::processEvents();
+        if (anew)
+            openWindow();
+        click("cmdCalculate"); // pages, figures, and every window to open
+        Lowest lowest{21, {}};
+        forEveryWindow(*this, [&](QWidget* window, int tab) {
+            if (tab == 2)
+                key(Qt::KeypadModifier | Qt::Key_7); // a number on the display
+            measure(window, lowest);
+            if (tab > 1) // every tab's controls are children of the main window
+                return;
+            if (std::string_view(name) == "light") {
+                expectEveryFocusableControlNamed(window);
+                expectOwnAccessLetters(window);
+            }
+            if (tab == 0)
+                return;
+            // The README's picture: KORVANE_DARK_PICTURE=docs/dark-palette.png
+            if (std::string_view(name) == "dark" &&
+                qEnvironmentVariableIsSet("KORVANE_DARK_PICTURE"))
+                window->grab().save(qEnvironmentVariable("KORVANE_DARK_PICTURE"));
+            setStatusColour(s()->lblSearch, StatusColour::Working); // a search under way
+            measure(window, lowest);
+            setStatusColour(s()->lblSearch, StatusColour::Idle);
+        });
+        std::cout << "lowest contrast under the " << name << " palette: " << lowest.first << " ("
+                  << lowest.second << ")\n";
+    }
+    QApplication::setPalette(light);
+}
+
+// Controls captioned by a symbol, or by nothing, are spoken by what they do.
+TEST_F(EveryWindowTest, controlsWithoutAWordForACaptionAreSpokenByWhatTheyDo) {
+    // clang-format off
+    const std::pair<const char*, const char*> spoken[] = {
+        {"txtPrimes", "Result page"}, {"Slider1", "Page slider"}, {"cmdBack", "Previous page"},
+        {"cmdForward", "Next page"}, {"txtResult", "Calculator display"}, {"cmdSign_0", "Multiply"},
+        {"cmdSign_1", "Divide"}, {"cmdSign_2", "Add"}, {"cmdSign_3", "Subtract"},
+        {"cmdNumber_10", "Decimal point"}, {"cmdSpecial_0", "Reciprocal"}, {"cmdSpecial_1", "Square"},
+        {"cmdSpecial_2", "Square root"}, {"cmdSpecial_3", "Pi"}, {"cmdEquals", "Equals"}};
+    // clang-format on
+    for (const auto& [control, name] : spoken)
+        EXPECT_EQ(accessibleName(get(control)), name) << control;
+}
+
+} // namespace
