@@ -6,18 +6,7 @@
 #include "ui/status_label.h"
 #include "ui/text_contrast.h"
 
-#include <iostream>
-
 namespace {
-
-// Dark window and base colours, as a dark desktop theme sets; Qt derives the
-// text colours from them.
-QPalette darkPalette() {
-    QPalette dark(QColor(60, 60, 64), QColor(45, 45, 48)); // buttons, windows
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Highlight, QColor(42, 110, 190));
-    return dark;
-}
 
 // The colour most of the area is painted in: the background behind the text.
 QColor dominant(const QImage& image, const QRect& area) {
@@ -45,10 +34,7 @@ std::pair<QString, QPalette::ColorRole> textOf(const QWidget* control) {
     return {};
 }
 
-// The lowest ratio found, and where.
-using Lowest = std::pair<double, QString>;
-
-void measure(QWidget* window, Lowest& lowest) {
+void measure(QWidget* window) {
     const QImage image = window->grab().toImage();
     const qreal scale = image.devicePixelRatio();
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -63,12 +49,9 @@ void measure(QWidget* window, Lowest& lowest) {
         const QColor background =
             dominant(image, QRect(place.topLeft() * scale, place.size() * scale) & image.rect());
         const QColor colour = control->palette().color(QPalette::Active, role);
-        const Lowest found{contrastRatio(colour, background),
-                           QStringLiteral("%1/%2 %3 on %4")
-                               .arg(window->objectName(), control->objectName(), colour.name(),
-                                    background.name())};
-        EXPECT_GE(found.first, 4.5) << found.second;
-        lowest = std::min(lowest, found);
+        EXPECT_GE(contrastRatio(colour, background), 4.5)
+            << window->objectName() << "/" << control->objectName() << " " << colour.name()
+            << " on " << background.name();
     }
 }
 
@@ -111,7 +94,11 @@ using EveryWindowTest = WindowTest;
 TEST_F(EveryWindowTest, readsUnderLightAndDarkPalettesIsNamedForAScreenReaderAndHasItsOwnLetters) {
     const QPalette light = QApplication::palette();
     const std::tuple<const char*, QPalette, bool> rows[] = {
-        {"light", light, true}, {"dark", darkPalette(), true}, {"light again", light, false}};
+        {"light", light, true},
+        // Dark windows and buttons, as a dark desktop theme sets; Qt derives
+        // the rest, white text on a black base among them.
+        {"dark", QPalette(QColor(60, 60, 64), QColor(45, 45, 48)), true},
+        {"light again", light, false}};
     for (const auto& [name, palette, anew] : rows) {
         SCOPED_TRACE(name);
         QApplication::setPalette(palette);
@@ -119,11 +106,10 @@ TEST_F(EveryWindowTest, readsUnderLightAndDarkPalettesIsNamedForAScreenReaderAnd
         if (anew)
             openWindow();
         click("cmdCalculate"); // pages, figures, and every window to open
-        Lowest lowest{21, {}};
         forEveryWindow(*this, [&](QWidget* window, int tab) {
             if (tab == 2)
                 key(Qt::KeypadModifier | Qt::Key_7); // a number on the display
-            measure(window, lowest);
+            measure(window);
             if (tab > 1) // every tab's controls are children of the main window
                 return;
             if (std::string_view(name) == "light") {
@@ -137,11 +123,9 @@ TEST_F(EveryWindowTest, readsUnderLightAndDarkPalettesIsNamedForAScreenReaderAnd
                 qEnvironmentVariableIsSet("KORVANE_DARK_PICTURE"))
                 window->grab().save(qEnvironmentVariable("KORVANE_DARK_PICTURE"));
             setStatusColour(s()->lblSearch, StatusColour::Working); // a search under way
-            measure(window, lowest);
+            measure(window);
             setStatusColour(s()->lblSearch, StatusColour::Idle);
         });
-        std::cout << "lowest contrast under the " << name << " palette: " << lowest.first << " ("
-                  << lowest.second << ")\n";
     }
     QApplication::setPalette(light);
 }
