@@ -44,8 +44,7 @@ TEST(ProgramEndTest, exitAndTheCloseButtonEndTheProgramWhateverIsOpenAndKeepTheP
         {true, true, "Save", &MainWindow::mnuSave}};
     // clang-format on
     for (const auto& [byExit, maximized, window, item] : rows) {
-        SCOPED_TRACE(std::string(byExit ? "Exit" : "close button") +
-                     (maximized ? " maximized" : "") + " over " + window);
+        SCOPED_TRACE(window); // one row each
         QSettings("Korvane", "korvane6").clear();
         auto frmMain = std::make_unique<MainWindow>();
         frmMain->setGeometry(place);

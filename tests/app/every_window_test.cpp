@@ -36,7 +36,6 @@ std::pair<QString, QPalette::ColorRole> textOf(const QWidget* control) {
 
 void measure(QWidget* window) {
     const QImage image = window->grab().toImage();
-    const qreal scale = image.devicePixelRatio();
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const auto [text, role] = textOf(control);
         if (text.trimmed().isEmpty() || !control->isVisible() || !control->isEnabled() ||
@@ -46,8 +45,7 @@ void measure(QWidget* window) {
         const int inset = qobject_cast<QLabel*>(control) ? 0 : 3;
         const QRect place = QRect(control->mapTo(window, QPoint()), control->size())
                                 .adjusted(inset, inset, -inset, -inset);
-        const QColor background =
-            dominant(image, QRect(place.topLeft() * scale, place.size() * scale) & image.rect());
+        const QColor background = dominant(image, place & image.rect());
         const QColor colour = control->palette().color(QPalette::Active, role);
         EXPECT_GE(contrastRatio(colour, background), 4.5)
             << window->objectName() << "/" << control->objectName() << " " << colour.name()
@@ -93,12 +91,11 @@ using EveryWindowTest = WindowTest;
 // change with the palette: they are checked under the first.
 TEST_F(EveryWindowTest, readsUnderLightAndDarkPalettesIsNamedForAScreenReaderAndHasItsOwnLetters) {
     const QPalette light = QApplication::palette();
+    // Dark windows and buttons, as a dark desktop theme sets; Qt derives the
+    // rest, white text on a black base among them.
+    const QPalette dark(QColor(60, 60, 64), QColor(45, 45, 48));
     const std::tuple<const char*, QPalette, bool> rows[] = {
-        {"light", light, true},
-        // Dark windows and buttons, as a dark desktop theme sets; Qt derives
-        // the rest, white text on a black base among them.
-        {"dark", QPalette(QColor(60, 60, 64), QColor(45, 45, 48)), true},
-        {"light again", light, false}};
+        {"light", light, true}, {"dark", dark, true}, {"light again", light, false}};
     for (const auto& [name, palette, anew] : rows) {
         SCOPED_TRACE(name);
         QApplication::setPalette(palette);
@@ -128,19 +125,6 @@ TEST_F(EveryWindowTest, readsUnderLightAndDarkPalettesIsNamedForAScreenReaderAnd
         });
     }
     QApplication::setPalette(light);
-}
-
-// Controls captioned by a symbol are spoken by what they do.
-TEST_F(EveryWindowTest, controlsCaptionedByASymbolAreSpokenByWhatTheyDo) {
-    // clang-format off
-    const std::pair<const char*, const char*> spoken[] = {
-        {"cmdBack", "Previous page"}, {"cmdForward", "Next page"}, {"cmdSign_0", "Multiply"},
-        {"cmdSign_1", "Divide"}, {"cmdSign_2", "Add"}, {"cmdSign_3", "Subtract"},
-        {"cmdNumber_10", "Decimal point"}, {"cmdSpecial_0", "Reciprocal"}, {"cmdSpecial_1", "Square"},
-        {"cmdSpecial_2", "Square root"}, {"cmdSpecial_3", "Pi"}, {"cmdEquals", "Equals"}};
-    // clang-format on
-    for (const auto& [control, name] : spoken)
-        EXPECT_EQ(accessibleName(get(control)), name) << control;
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 // place is fitted.
 #include "tests/app/every_window.h"
 
-#include <iostream>
-
 namespace {
 
 using ScreenFitTest = WindowTest;
@@ -37,8 +35,6 @@ TEST_F(ScreenFitTest, everyWindowOpensOnTheScreenCentredOverTheMainWindowWithEve
     ASSERT_EQ(area.size(), QSize(800, 500)) << "run on the offscreen screen of 800 x 500";
     click("cmdCalculate");
     const auto opened = [](QWidget* window) {
-        std::cout << window->objectName().toStdString() << " opens at " << window->width() << " x "
-                  << window->height() << "\n";
         expectControlsWhole(window);
         // The page view and the chart give up height first; the others keep
         // at least their minimum, as checked above.
@@ -65,13 +61,11 @@ TEST_F(ScreenFitTest, everyWindowOpensOnTheScreenCentredOverTheMainWindowWithEve
 
 // Saved from a screen of 1280 x 1024, opened on this one.
 TEST_F(ScreenFitTest, aPlaceKeptFromALargerScreenIsFittedToThisOne) {
-    QSettings settings("Korvane", "korvane6");
     w->setGeometry(300, 200, 1200, 900);
     w->mnuExit->trigger(); // keeps the place
     openWindow();
     EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry()));
     EXPECT_GE(w->height(), w->minimumSizeHint().height());
-    settings.clear();
 }
 
 } // namespace
