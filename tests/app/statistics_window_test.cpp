@@ -21,9 +21,8 @@ struct StatisticsTest : WindowTest {
     Controls openStatistics(bool figures = true) {
         w->mnuStatistics->trigger();
         Controls window = shownWindow("frmStatistics");
-        if (figures) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return window.text("lblCount") != "Counting..."; }));
-        }
+        EXPECT_TRUE(!figures ||
+                    QTest::qWaitFor([&] { return window.text("lblCount") != "Counting..."; }));
         return window;
     }
 };
@@ -108,6 +107,7 @@ TEST_F(StatisticsTest, aLateCountIsDroppedAndAFailedOneReported) {
     *release = true;
     QTest::qWait(100);
     EXPECT_FALSE(stats.root->isVisible()) << "the late figures do not reopen the window";
+    EXPECT_EQ(stats.text("lblCount"), "Counting...") << "nor are they shown";
 
     w->statisticsWindow()->setEngine(
         [](const CoveredRange&, const StatisticsOptions&) -> std::optional<RangeStatistics> {
