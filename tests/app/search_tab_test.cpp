@@ -2,7 +2,6 @@
 // and what Enter presses.
 #include "tests/app/window_fixture.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -43,37 +42,6 @@ TEST_F(SearchTabTest, aSearchRefusedOrFailedIsReportedAndClearsTheTab) {
         EXPECT_TRUE(!*focusName || focusIs(focusName)) << "focus on " << focus();
         expectNoResults();
     }
-}
-
-// Records the percentage at each repaint while a search runs, and whether the
-// status line said so in red each time.
-struct PaintLog : QObject {
-    explicit PaintLog(const Controls& tab) : tab(tab) {
-        tab.get("lblPercent")->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && tab.text("lblSearch") != "Search Completed...") {
-            percents << tab.text("lblPercent").toInt();
-            searching &=
-                tab.text("lblSearch") == "Searching... please wait!" && tab.red("lblSearch");
-        }
-        return false;
-    }
-    Controls tab;
-    QList<int> percents;
-    bool searching = true;
-};
-
-// Hundreds of reports from the engine, but one repaint per new percentage at
-// most; the two threads may skip some.
-TEST_F(SearchTabTest, progressRepaintsOnlyWhenThePercentageChanges) {
-    PaintLog log(*this);
-    search("0", "20000000");
-    EXPECT_GE(log.percents.size(), 10);
-    EXPECT_LE(log.percents.size(), 101);
-    EXPECT_TRUE(std::is_sorted(log.percents.begin(), log.percents.end()));
-    EXPECT_TRUE(log.searching) << "the status line says so, in red";
-    EXPECT_EQ(text("lblPrimes"), " 1270607"); // exact, not a 7-digit float
 }
 
 // The last page outgrown (0.02 percent rounds to nothing), or every page full.

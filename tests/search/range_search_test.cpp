@@ -152,14 +152,6 @@ TEST(RangeSearch, aProgressCallbackThatThrowsWhileWaitingForTheHelperEndsTheSear
     EXPECT_TRUE(thrown) << "thrown while waiting for the helper";
 }
 
-TEST(PageStore, stopsMakingPagesWhenTold) {
-    PageStore store;
-    runSearch({0, 20000}, store);
-    int made = 0;
-    EXPECT_FALSE(store.makePages(1, 9, [&](std::string_view) { return ++made < 3; }));
-    EXPECT_EQ(made, 3);
-}
-
 // All 500000 pages of a search from 0 to 1E+10 under a 400 MB address-space
 // limit, in a child process so the limit ends with it.
 TEST(PageStore, aFullSearchRunsWithinA400MegabyteAddressSpace) {

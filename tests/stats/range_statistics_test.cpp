@@ -177,9 +177,3 @@ TEST(RangeStatistics, aNarrowRangeBelowTenToTheNineteenth) {
     EXPECT_NEAR(s.predicted, expected, 1e-9);
     EXPECT_NEAR(*s.deviationPercent, 100 * (24 - expected) / expected, 1e-7);
 }
-
-TEST(RangeStatistics, aCancelledWalkGivesNothing) {
-    const std::atomic<bool> cancel{true};
-    for (const std::uint64_t parallelFrom : {oneThread, twoThreads})
-        EXPECT_FALSE(computeStatistics({0, 1000000, false}, {parallelFrom, &cancel}));
-}
