@@ -160,7 +160,7 @@ void MainWindow::createTabKeys() {
     };
     for (const auto& [key, step] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
-        connect(shortcut, &QShortcut::activated, this, [this, step] { stepTab(step); });
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { stepTab(step); });
     }
 }
 

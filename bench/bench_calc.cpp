@@ -89,7 +89,8 @@ int benchCalc(int argc, char**) {
     double keyWorst[std::size(keys)] = {};
     for (const auto& [name, text] : pastes) {
         CalcEngine calc;
-        const double pasteSeconds = timed([&] { calc.paste(text); });
+        const std::string& pasted = text; // a lambda cannot take a structured binding here
+        const double pasteSeconds = timed([&] { calc.paste(pasted); });
         if (calc.display() != text) {
             std::fprintf(stderr, "the %s paste was refused\n", name);
             return 1;
