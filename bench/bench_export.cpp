@@ -28,13 +28,11 @@ double secondsSince(Clock::time_point start) {
 }
 
 bool fillStore(const char* from, const char* to, korvane::search::PageStore& store) {
-    const auto range = korvane::search::validateBounds(from, to);
-    if (const auto* error = std::get_if<korvane::InputError>(&range)) {
-        std::fprintf(stderr, "%s\n", error->message.c_str());
+    const auto range = readRange(from, to);
+    if (!range)
         return false;
-    }
     const auto start = Clock::now();
-    korvane::search::runSearch(std::get<korvane::search::SearchRange>(range), store);
+    korvane::search::runSearch(*range, store);
     std::printf("search_s=%.3f\npages=%zu\n", secondsSince(start), store.pageCount());
     return true;
 }

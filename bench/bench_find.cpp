@@ -23,14 +23,11 @@ int benchFind(int argc, char** argv) {
         std::fputs("usage: korvane-bench find FROM TO NUMBER\n", stderr);
         return 2;
     }
-    const auto checked = validateBounds(argv[0], argv[1]);
-    if (const auto* error = std::get_if<korvane::InputError>(&checked)) {
-        std::fprintf(stderr, "%s\n", error->message.c_str());
+    const auto range = readRange(argv[0], argv[1]);
+    if (!range)
         return 1;
-    }
-    const SearchRange range = std::get<SearchRange>(checked);
     PageStore store;
-    const SearchOutcome outcome = runSearch(range, store);
+    const SearchOutcome outcome = runSearch(*range, store);
     const CoveredRange covered = outcome.covered();
 
     // The first call meets cold caches; the median is the figure to compare.

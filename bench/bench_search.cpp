@@ -35,13 +35,11 @@ struct Fnv {
 
 bool search(const char* from, const char* to, PageStore& store, SearchOutcome& outcome,
             double& seconds) {
-    const auto checked = validateBounds(from, to);
-    if (const auto* error = std::get_if<korvane::InputError>(&checked)) {
-        std::fprintf(stderr, "%s\n", error->message.c_str());
+    const auto range = readRange(from, to);
+    if (!range)
         return false;
-    }
     const auto start = Clock::now();
-    outcome = runSearch(std::get<SearchRange>(checked), store);
+    outcome = runSearch(*range, store);
     seconds = secondsSince(start);
     return true;
 }

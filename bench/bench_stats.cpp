@@ -35,14 +35,11 @@ int benchStats(int argc, char** argv) {
         std::fputs("usage: korvane-bench stats FROM TO\n", stderr);
         return 2;
     }
-    const auto checked = validateBounds(argv[0], argv[1]);
-    if (const auto* error = std::get_if<korvane::InputError>(&checked)) {
-        std::fputs((error->message + "\n").c_str(), stderr);
+    const auto range = readRange(argv[0], argv[1]);
+    if (!range)
         return 1;
-    }
-    const SearchRange range = std::get<SearchRange>(checked);
     const auto start = std::chrono::steady_clock::now();
-    const RangeStatistics s = computeStatistics({range.first, range.last, false}).value();
+    const RangeStatistics s = computeStatistics({range->first, range->last, false}).value();
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const Constellations& c = s.constellations;

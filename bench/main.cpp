@@ -5,11 +5,21 @@
 
 #include <cstdio>
 #include <cstring>
+#include <variant>
 
 double peakRssMb() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+std::optional<korvane::search::SearchRange> readRange(const char* from, const char* to) {
+    const auto checked = korvane::search::validateBounds(from, to);
+    if (const auto* error = std::get_if<korvane::InputError>(&checked)) {
+        std::fprintf(stderr, "%s\n", error->message.c_str());
+        return std::nullopt;
+    }
+    return std::get<korvane::search::SearchRange>(checked);
 }
 
 int main(int argc, char** argv) {
